@@ -1,0 +1,36 @@
+#pragma once
+// The process and the user's environment: variables, folders, starting other programs.
+// Texts are code page 1251.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class System {
+public:
+    virtual ~System() = default;
+
+    virtual std::optional<std::string> environment(const std::string& name) = 0;
+    virtual std::string currentDirectory() = 0;
+    virtual std::string executablePath() = 0;
+    virtual int processId() = 0;
+
+    // The user's Start-menu folder (on Linux the applications-menu folder) and desktop folder,
+    // each ending with a separator; empty when unknown.
+    virtual std::string startMenuFolder() = 0;
+    virtual std::string desktopFolder() = 0;
+
+    // The command interpreter: the "comspec" variable on Windows, /bin/sh elsewhere; empty when
+    // there is none.
+    virtual std::string commandInterpreter() = 0;
+
+    // Starts a program hidden and detached from this one (its own session, no console, standard
+    // streams to the null device, no inherited handles) in the given folder, and does not wait
+    // for it. False when it could not be started.
+    virtual bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
+                               const std::string& workingFolder) = 0;
+};
+
+}  // namespace platform
