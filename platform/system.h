@@ -17,6 +17,9 @@ public:
     virtual std::string executablePath() = 0;
     virtual int processId() = 0;
 
+    // The user's folder for temporary files, ending with a separator.
+    virtual std::string temporaryFolder() = 0;
+
     // The user's Start-menu folder (on Linux the applications-menu folder) and desktop folder,
     // each ending with a separator; empty when unknown.
     virtual std::string startMenuFolder() = 0;

@@ -21,6 +21,7 @@ public:
     std::string cwd = "/";
     std::string exePath = "/bin/program";
     int pid = 4242;
+    std::string tempFolder = "/tmp/";
     std::string startMenu;
     std::string desktop;
     std::string interpreter = "/bin/sh";
@@ -36,6 +37,7 @@ public:
     std::string currentDirectory() override { return cwd; }
     std::string executablePath() override { return exePath; }
     int processId() override { return pid; }
+    std::string temporaryFolder() override { return tempFolder; }
     std::string startMenuFolder() override { return startMenu; }
     std::string desktopFolder() override { return desktop; }
     std::string commandInterpreter() override { return interpreter; }

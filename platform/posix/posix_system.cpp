@@ -100,6 +100,21 @@ public:
 
     int processId() override { return static_cast<int>(::getpid()); }
 
+    std::string temporaryFolder() override {
+        // TMPDIR when it names a folder, else /tmp; resolved to its full form like the long-name
+        // form of the system's temporary folder.
+        std::string folder = "/tmp";
+        if (auto tmpdir = rawEnv("TMPDIR"); tmpdir && !tmpdir->empty() && (*tmpdir)[0] == '/')
+            folder = *tmpdir;
+        if (char* real = ::realpath(folder.c_str(), nullptr)) {
+            folder = real;
+            std::free(real);
+        }
+        if (folder.back() != '/')
+            folder += '/';
+        return utf8ToCp1251(folder);
+    }
+
     std::string startMenuFolder() override {
         return utf8ToCp1251(xdg::applicationsFolder(rawEnv("XDG_DATA_HOME"), rawEnv("HOME")));
     }

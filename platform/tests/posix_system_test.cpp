@@ -100,3 +100,13 @@ TEST(PosixSystem, EnvironmentAndUserFolders) {
     EXPECT_EQ(nativeSystem().startMenuFolder(), "/tmp/xdgdata/applications/");
     EXPECT_EQ(nativeSystem().commandInterpreter(), "/bin/sh");
 }
+
+TEST(PosixSystem, TemporaryFolderFollowsTmpdirAndEndsWithSeparator) {
+    TempFolder tmp;
+    ::setenv("TMPDIR", tmp.str().c_str(), 1);
+    EXPECT_EQ(fs::path(nativeSystem().temporaryFolder()), fs::canonical(tmp.path()) / "");
+    ::setenv("TMPDIR", "relative/path", 1);
+    EXPECT_EQ(nativeSystem().temporaryFolder(), "/tmp/");
+    ::unsetenv("TMPDIR");
+    EXPECT_EQ(nativeSystem().temporaryFolder(), "/tmp/");
+}
