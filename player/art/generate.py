@@ -236,14 +236,14 @@ def icon_colour(pressed):
 
 
 def glow(ctx, pressed, draw):
-    """Draws a shape; pressed, the shape is lit in amber with a soft halo under it."""
+    """Draws a shape in the icon colour; pressed, it is lit in amber over a faint halo."""
     if pressed:
         ctx.save()
-        ctx.set_source_rgba(AMBER[0], AMBER[1], AMBER[2], 0.25)
+        ctx.set_source_rgba(AMBER[0], AMBER[1], AMBER[2], 0.12)
         ctx.set_line_width(2.0)
+        ctx.set_line_join(cairo.LINE_JOIN_ROUND)
         draw()
-        ctx.stroke_preserve()
-        ctx.fill()
+        ctx.stroke()
         ctx.restore()
     ctx.set_source_rgb(*icon_colour(pressed))
     draw()
@@ -299,7 +299,7 @@ def radio_icon(ctx, rect, pressed):
     cx, cy = x + w / 2, y + 8 + dy
     ctx.save()
     if pressed:
-        ctx.set_source_rgba(AMBER[0], AMBER[1], AMBER[2], 0.25)
+        ctx.set_source_rgba(AMBER[0], AMBER[1], AMBER[2], 0.12)
         ctx.arc(cx, cy, 5, 0, 2 * math.pi)
         ctx.fill()
     ctx.set_source_rgb(*icon_colour(pressed))
@@ -349,7 +349,7 @@ def search_icon(ctx, rect, pressed):
     x, y, w, h = rect
     dy = 1 if pressed else 0
     if pressed:
-        magnifier(ctx, x + 10.5, y + 7.5 + dy, 3.5, (AMBER[0], AMBER[1], AMBER[2], 0.3), 3.0)
+        magnifier(ctx, x + 10.5, y + 7.5 + dy, 3.5, (AMBER[0], AMBER[1], AMBER[2], 0.12), 3.0)
     magnifier(ctx, x + 10.5, y + 7.5 + dy, 3.5, icon_colour(pressed))
 
 
@@ -358,10 +358,6 @@ def label_key(ctx, rect, label, pressed, size=7.5, bold=True):
     x, y, w, h = rect
     dy = 1 if pressed else 0
     baseline = y + h / 2 + size * 0.36 + dy
-    if pressed:
-        ctx.save()
-        text(ctx, label, x + w / 2, baseline, size, (AMBER[0], AMBER[1], AMBER[2], 0.35), bold, "center")
-        ctx.restore()
     text(ctx, label, x + w / 2, baseline, size, AMBER if pressed else grey(200)[:3], bold, "center")
 
 
@@ -539,6 +535,18 @@ def display_box(ctx):
     ctx.stroke()
 
 
+def sheen(ctx):
+    """A broad, faint light falling across the plate from the upper left."""
+    g = cairo.LinearGradient(0, 0, W * 0.6, H * 0.9)
+    g.add_color_stop_rgba(0, 1, 1, 1, 0.05)
+    g.add_color_stop_rgba(0.35, 1, 1, 1, 0.015)
+    g.add_color_stop_rgba(0.6, 1, 1, 1, 0.0)
+    g.add_color_stop_rgba(1, 0, 0, 0, 0.06)
+    ctx.rectangle(0, 0, W, H)
+    ctx.set_source(g)
+    ctx.fill()
+
+
 def top_band(ctx):
     # The window's outline and the bottom of the collapsed band.
     ctx.rectangle(0.5, 0.5, W - 1, H - 1)
@@ -633,7 +641,7 @@ def body(ctx):
     cx, cy, cw, ch = CAPTION
     recess(ctx, cx, cy - 4, cx + cw, cy + ch + 2, grey(18))
     # The name again, larger, in the free column under the preview.
-    text(ctx, "VT-90", 566, 430, 26, grey(40), True, "center", spacing=2.0, engraved=True)
+    text(ctx, "VT-90", 566, 430, 26, grey(50), True, "center", spacing=2.0, engraved=True)
     fill(ctx, (496, 442, 140, 1), AMBER_DIM)
     text(ctx, "музыка · радио · видео", 566, 458, 8, grey(90), False, "center", engraved=True)
     # Video frame: a bezel around the browser area.
@@ -664,6 +672,7 @@ def face_window(pressed):
     ctx = cairo.Context(surface)
     ctx.set_source_surface(brushed_metal(), 0, 0)
     ctx.paint()
+    sheen(ctx)
     top_band(ctx)
     body(ctx)
 
