@@ -44,6 +44,10 @@ DISPLAY = (324, 21, 860, 61)          # inclusive edges
 METER_X0, METER_X1, METER_Y = 372, 813, 27
 TITLE = (400, 71, 400, 14)
 TIME = (812, 71, 40, 12)
+# Row shades of the title, time and percentage windows, the same the display timer paints.
+STRIP_ROWS = (42, 40, 39, 39, 37, 35, 33, 32, 30, 29, 27, 26, 24, 23)
+PERCENT_ROWS = (30, 30, 29, 29, 28, 28, 27, 26, 26, 25, 25, 24)
+METER_ROWS = (25, 24, 24, 22, 22, 21, 20, 19, 18, 17, 16, 15, 14, 14)   # dark rows of a bar
 LIST_PANEL = (10, 100, 450, 395)
 PREVIEW = (476, 100, 657, 239)        # inclusive edges
 CAPTION = (476, 250, 180, 85)
@@ -110,9 +114,17 @@ def grey(v, a=1.0):
     return (v / 255.0, v / 255.0, v / 255.0, a)
 
 
+def paint_with(ctx, colour):
+    """Makes colour, (r, g, b) or (r, g, b, a) in 0..1, the current source."""
+    if len(colour) == 4:
+        ctx.set_source_rgba(*colour)
+    else:
+        ctx.set_source_rgb(*colour)
+
+
 def fill(ctx, rect, colour):
     ctx.rectangle(*rect)
-    ctx.set_source_rgba(*colour) if len(colour) == 4 else ctx.set_source_rgb(*colour)
+    paint_with(ctx, colour)
     ctx.fill()
 
 
@@ -128,7 +140,7 @@ def vgradient(ctx, rect, stops):
     x, y, w, h = rect
     g = cairo.LinearGradient(0, y, 0, y + h)
     for offset, colour in stops:
-        g.add_color_stop_rgba(offset, *colour) if len(colour) == 4 else g.add_color_stop_rgb(offset, *colour)
+        g.add_color_stop_rgba(offset, *(tuple(colour) + (1.0,))[:4])
     ctx.rectangle(*rect)
     ctx.set_source(g)
     ctx.fill()
@@ -186,7 +198,7 @@ def text(ctx, s, x, baseline, size, colour, bold=False, align="left", spacing=0.
     x = round(x)
     passes = [((255, 255, 255, 0.07), 1), (colour, 0)] if engraved else [(colour, 0)]
     for c, dy in passes:
-        ctx.set_source_rgba(*c) if len(c) == 4 else ctx.set_source_rgb(*c)
+        paint_with(ctx, c)
         if spacing == 0:
             ctx.move_to(x, baseline + dy)
             ctx.show_text(s)
@@ -285,11 +297,9 @@ def transport_icon(ctx, rect, kind, pressed):
         def draw_pause():
             ctx.rectangle(x + 19, cy, 2, 8)
             ctx.rectangle(x + 23, cy, 2, 8)
-        glow(ctx, False, draw_play) if not pressed else None
-        if pressed:
-            ctx.set_source_rgb(*grey(120)[:3])
-            draw_play()
-            ctx.fill()
+        ctx.set_source_rgb(*(grey(120)[:3] if pressed else ICON))
+        draw_play()
+        ctx.fill()
         glow(ctx, pressed, draw_pause)
 
 
@@ -332,7 +342,7 @@ def open_icon(ctx, rect, pressed):
 
 def magnifier(ctx, cx, cy, r, colour, width=1.4):
     ctx.save()
-    ctx.set_source_rgba(*colour) if len(colour) == 4 else ctx.set_source_rgb(*colour)
+    paint_with(ctx, colour)
     ctx.set_line_width(width)
     ctx.arc(cx, cy, r, 0, 2 * math.pi)
     ctx.stroke()
@@ -499,7 +509,7 @@ def display_box(ctx):
         for bx in (METER_X0 + 11 * i, 804 - 11 * i):
             fill(ctx, (bx, METER_Y, 10, 29), grey(38))
             for k in range(14):
-                hline(ctx, bx, bx + 9, METER_Y + 1 + 2 * k, grey(25 - k * 11 // 13))
+                hline(ctx, bx, bx + 9, METER_Y + 1 + 2 * k, grey(METER_ROWS[k]))
             hline(ctx, bx, bx + 9, METER_Y + 28, grey(96))
     # Centre mark between the two halves.
     for yy in range(METER_Y, METER_Y + 29, 2):
@@ -587,17 +597,20 @@ def top_band(ctx):
     text(ctx, "ГРОМКОСТЬ", 222, 31, 6, grey(120), True, "center", spacing=0.6, engraved=True)
     recess(ctx, 184, 36, 260, 44, grey(10))
     volume_track(ctx, *VOLUME[:2])
-    recess(ctx, 282, 31, 317, 48, grey(26))
-    for k in range(12):
-        hline(ctx, 285, 314, 34 + k, grey((30, 30, 29, 29, 28, 28, 27, 26, 26, 25, 25, 24)[k]))
-    text(ctx, "50%", 285, 43, 8, grey(127))
+    # The percentage window, shaded as the display timer shades it, showing the start volume.
+    px, py, pw, ph = PERCENT
+    recess(ctx, px - 3, py - 3, px + pw + 2, py + ph + 2, grey(26))
+    for k in range(ph):
+        hline(ctx, px, px + pw - 1, py + k, grey(PERCENT_ROWS[k]))
+    text(ctx, "50%", px, py + 9, 8, grey(127))
 
     display_box(ctx)
 
     # Right group: radio, open, audio search, then the search field.
     recess(ctx, 900, 27, 981, 52, grey(20))
-    recess(ctx, 994, 29, 1162, 50, grey(51))
-    hline(ctx, 995, 1161, 30, grey(0, 0.35))
+    ex, ey, ew, eh = AUDIO_EDIT
+    recess(ctx, ex - 26, ey - 4, ex + ew + 22, ey + eh + 3, grey(51))
+    hline(ctx, ex - 25, ex + ew + 21, ey - 3, grey(0, 0.35))
     magnifier(ctx, 1006.5, 38.5, 3.5, grey(150)[:3])
     vline(ctx, 1015, 32, 47, grey(70))
     text(ctx, "поиск музыки", 1078, 60, 7, grey(105), False, "center", engraved=True)
@@ -609,13 +622,16 @@ def top_band(ctx):
         face(ctx, rect, False)
         fill(ctx, (rect[0] + 5, 77, 3, 3), grey(30))
         text(ctx, word, rect[0] + 21, 81, 7, grey(150), True, "center")
-    recess(ctx, 396, 68, 803, 87, grey(20))
-    for k in range(14):
-        hline(ctx, 400, 799, 71 + k, grey((42, 40, 39, 39, 37, 35, 33, 32, 30, 29, 27, 26, 24, 23)[k]))
-    recess(ctx, 808, 68, 875, 87, grey(24))
-    for k in range(12):
-        hline(ctx, 812, 851, 71 + k, grey((42, 40, 39, 39, 37, 35, 33, 32, 30, 29, 27, 26)[k]))
-    text(ctx, "0:00", 812, 80, 8, grey(127))
+    # Title and time windows, shaded as the display timer shades them.
+    tx, ty, tw, th = TITLE
+    recess(ctx, tx - 4, ty - 3, tx + tw + 3, ty + th + 2, grey(20))
+    for k in range(th):
+        hline(ctx, tx, tx + tw - 1, ty + k, grey(STRIP_ROWS[k]))
+    tx, ty, tw, th = TIME
+    recess(ctx, tx - 4, ty - 3, tx + 63, ty + 16, grey(24))
+    for k in range(th):
+        hline(ctx, tx, tx + tw - 1, ty + k, grey(STRIP_ROWS[k]))
+    text(ctx, "0:00", tx, ty + 9, 8, grey(127))
     # A speaker grille fills the free run of the strip.
     for gx in range(890, 1077, 5):
         for gy, off in ((72, 0), (76, 2), (80, 0), (84, 2)):
@@ -658,8 +674,9 @@ def body(ctx):
     ridge(ctx, 2, W - 3, 503)
     text(ctx, "ПОИСК ВИДЕО", 645, 516, 6, grey(120), True, spacing=0.8, engraved=True)
     text(ctx, "КАЧЕСТВО", 994, 516, 6, grey(120), True, spacing=0.8, engraved=True)
-    recess(ctx, 640, 520, 890, 541, grey(51))
-    hline(ctx, 641, 889, 521, grey(0, 0.35))
+    ex, ey, ew, eh = VIDEO_EDIT
+    recess(ctx, ex - 5, ey - 4, ex + ew + 5, ey + eh + 3, grey(51))
+    hline(ctx, ex - 4, ex + ew + 4, ey - 3, grey(0, 0.35))
     recess(ctx, 902, 518, 964, 543, grey(20))
     recess(ctx, 990, 518, 1157, 543, grey(20))
     text(ctx, "VT-90", 14, 536, 9, grey(120), True, spacing=1.5, engraved=True)
