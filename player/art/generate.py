@@ -594,7 +594,7 @@ def top_band(ctx):
     ctx.line_to(171, 43)
     ctx.close_path()
     ctx.fill()
-    text(ctx, "ГРОМКОСТЬ", 222, 31, 6, grey(120), True, "center", spacing=0.6, engraved=True)
+    text(ctx, "ГРОМКОСТЬ", 222, 31, 6.5, grey(120), True, "center", engraved=True)
     recess(ctx, 184, 36, 260, 44, grey(10))
     volume_track(ctx, *VOLUME[:2])
     # The percentage window, shaded as the display timer shades it, showing the start volume.
@@ -653,7 +653,7 @@ def body(ctx):
     for i in range(0, 160, 8):
         fill(ctx, (485 + i, 110, 4, 1), grey(26))
         fill(ctx, (485 + i, 229, 4, 1), grey(26))
-    text(ctx, "превью", (x0 + x1) / 2, 174, 8, grey(46), True, "center", spacing=1.0)
+    text(ctx, "превью", (x0 + x1) / 2, 174, 8, grey(46), True, "center")
     cx, cy, cw, ch = CAPTION
     recess(ctx, cx, cy - 4, cx + cw, cy + ch + 2, grey(18))
     # The name again, larger, in the free column under the preview.
@@ -672,8 +672,8 @@ def body(ctx):
         fill(ctx, (sx, sy, 2, 2), grey(60))
     # Bottom strip.
     ridge(ctx, 2, W - 3, 503)
-    text(ctx, "ПОИСК ВИДЕО", 645, 516, 6, grey(120), True, spacing=0.8, engraved=True)
-    text(ctx, "КАЧЕСТВО", 994, 516, 6, grey(120), True, spacing=0.8, engraved=True)
+    text(ctx, "ПОИСК ВИДЕО", 645, 516, 6.5, grey(120), True, engraved=True)
+    text(ctx, "КАЧЕСТВО", 994, 516, 6.5, grey(120), True, engraved=True)
     ex, ey, ew, eh = VIDEO_EDIT
     recess(ctx, ex - 5, ey - 4, ex + ew + 5, ey + eh + 3, grey(51))
     hline(ctx, ex - 4, ex + ew + 4, ey - 3, grey(0, 0.35))
