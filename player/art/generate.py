@@ -87,7 +87,7 @@ def brushed_metal():
     over 31 pixels, plus a faint pixel grain."""
     stride = cairo.ImageSurface.format_stride_for_width(cairo.FORMAT_RGB24, W)
     data = bytearray(stride * H)
-    rng = Grain(0x5EED1E55 ^ 0x90)
+    rng = Grain(0x2545F491)
     span = 31
     for y in range(H):
         noise = [(rng.next() & 0xFFFF) / 65535.0 - 0.5 for _ in range(W + span)]
