@@ -40,7 +40,8 @@ public:
         const bool answered = stateChanged_.wait_for(lock, timeouts_.headers, [this] {
             return phase_ != Phase::Waiting;
         });
-        return answered && phase_ == Phase::Streaming;
+        // A short answer may have arrived whole, and the transfer ended, before this wakes.
+        return answered && (phase_ == Phase::Streaming || phase_ == Phase::Done);
     }
 
     size_t read(char* buf, size_t n) override {
@@ -98,6 +99,7 @@ private:
         curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CurlStream::onProgress);
         curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
         curl_ = curl;
+        if (std::getenv("VT_CURL_VERBOSE")) curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
         curl_easy_perform(curl);
         curl_easy_cleanup(curl);
         curl_slist_free_all(headers);
