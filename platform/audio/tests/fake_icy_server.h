@@ -56,5 +56,7 @@ std::string icyInterleave(const std::string& audio, size_t interval, const std::
 
 // A free TCP port on 127.0.0.1 (nobody listens on it when this returns).
 int freePort();
+// Whether something accepts connections on 127.0.0.1:port.
+bool accepts(int port);
 
 }  // namespace audio_test
