@@ -18,6 +18,18 @@
 
 namespace audio_test {
 
+// Polls until the condition holds; false when it did not within the limit.
+inline bool waitFor(const std::function<bool()>& condition,
+                    std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return condition();
+}
+
 class AudioTest : public ::testing::Test {
 protected:
     AudioTest() {
@@ -39,18 +51,6 @@ protected:
         if (!samples.empty())
             std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
         return samples;
-    }
-
-    // Polls until the condition holds; false when it did not within the limit.
-    static bool waitFor(const std::function<bool()>& condition,
-                        std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (std::chrono::steady_clock::now() < end) {
-            if (condition())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return condition();
     }
 
     TempFolder dir;
