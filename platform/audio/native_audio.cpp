@@ -302,6 +302,7 @@ private:
             return;
         const char* choice = std::getenv(kOutputVariable);
         output_ = openOutput(choice ? choice : "");
+        outputName_ = output_->name();
         thread_ = std::thread([this] { mix(); });
     }
 
@@ -352,6 +353,7 @@ private:
             if (!output_->write(mixed.data(), kPeriod)) {
                 // The device went away: the sound goes on, unheard, so positions and ends stay true.
                 output_ = openNullOutput();
+                outputName_ = output_->name();
             }
             const int64_t queued = output_->queuedFrames();
             std::lock_guard lock(mutex_);
@@ -368,6 +370,10 @@ private:
     bool quit_ = false;
     std::thread thread_;
     std::unique_ptr<Output> output_;  // the mixer thread's once started
+public:
+    std::atomic<const char*> outputName_{""};
+
+private:
     int64_t outputFrames_ = 0;
     int64_t queued_ = 0;
     Clock::time_point queuedStamp_ = Clock::now();
@@ -379,6 +385,11 @@ private:
 }  // namespace
 
 std::unique_ptr<Audio> createNativeAudio() { return std::make_unique<NativeAudio>(); }
+
+std::string nativeAudioOutput(Audio& audio) {
+    auto* native = dynamic_cast<NativeAudio*>(&audio);
+    return native ? native->outputName_.load() : "";
+}
 
 Audio& nativeAudio() {
     static NativeAudio audio;
