@@ -63,6 +63,9 @@ public:
             thread_.join();
     }
 
+    // Read by nativeAudioOutput from any thread.
+    std::atomic<const char*> outputName_{""};
+
     bool init(int, int) override {
         startMixer();
         return true;
@@ -370,10 +373,6 @@ private:
     bool quit_ = false;
     std::thread thread_;
     std::unique_ptr<Output> output_;  // the mixer thread's once started
-public:
-    std::atomic<const char*> outputName_{""};
-
-private:
     int64_t outputFrames_ = 0;
     int64_t queued_ = 0;
     Clock::time_point queuedStamp_ = Clock::now();
