@@ -52,10 +52,12 @@ int extractEntry(platform::Files& files, unzFile archive, const std::string& fol
     std::vector<char> buffer(kBlockSize);
     int result = 0;
     bool written = true;
+    uint64_t total = 0;
     for (;;) {
         result = unzReadCurrentFile(archive, buffer.data(), static_cast<unsigned>(buffer.size()));
         if (result <= 0)
             break;
+        total += static_cast<uint64_t>(result);
         if (!out->write(buffer.data(), static_cast<size_t>(result)))
             written = false;
     }
@@ -73,6 +75,10 @@ int extractEntry(platform::Files& files, unzFile archive, const std::string& fol
         return result;
     if (closeResult != UNZ_OK)
         return closeResult;
+    // The reader compares the CRC-32 only when the stated size was reached; damaged data that
+    // ends the compressed stream early must not pass for a complete file.
+    if (total != info.uncompressed_size)
+        return kShortData;
     if (!written)
         return kWriteFailed;
     return target.hostile ? kStrippedName : 0;

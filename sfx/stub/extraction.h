@@ -16,6 +16,7 @@ inline constexpr int kRefusedName = -200;     // a ".." component or an empty na
 inline constexpr int kStrippedName = -201;    // an absolute name, extracted below the folder
 inline constexpr int kRefusedLink = -202;     // a symbolic link
 inline constexpr int kWriteFailed = -203;     // the data could not be stored completely
+inline constexpr int kShortData = -204;       // the data ended before its stated size
 
 // Extracts the archive's current entry below the folder, keeping its sub-path, and restores the
 // entry's time (to the minute) and attributes. storedName receives the entry's name in 1251 once
