@@ -38,7 +38,7 @@ public:
     bool close() override {
         if (!file_)
             return false;
-        const bool ok = !std::ferror(file_) && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+        const bool ok = !std::ferror(file_) && std::fflush(file_) == 0;
         const bool closed = std::fclose(file_) == 0;
         file_ = nullptr;
         return ok && closed;
