@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "platform/native.h"
 #include "sfx/container/installer_file.h"
@@ -134,6 +135,41 @@ TEST(HostileArchive, EndRecordBeyondTheSearchWindowIsNotFound) {
     test::writeBytes(work.path() / "setup",
                      test::fakeStub() + zip + archiveLengthTrailer(uint32_t(zip.size())) + std::string(65536, '\0'));
     EXPECT_FALSE(findArchive(platform::nativeFiles(), work.text() + "setup"));
+}
+
+}  // namespace
+}  // namespace sfx
+
+namespace sfx {
+namespace {
+
+// Every single-byte corruption of a small installer: extraction never writes outside the
+// folder, and when it reports success each file it wrote holds the bytes of one of the
+// originals.
+TEST(HostileArchive, NoSingleByteCorruptionPassesOffWrongDataAsSuccess) {
+    const std::vector<test::RawEntry> entries = {{"a.txt", std::string(1500, 'a') + "tail"},
+                                                 {"sub/b.bin", noise(600)},
+                                                 {"c.txt", "c"}};
+    std::set<std::string> originals;
+    for (const auto& e : entries)
+        originals.insert(e.data);
+    const std::string zip = test::makeZip(entries);
+    TempFolder work, outside;
+    const fs::path target = outside.path() / "in";
+    for (size_t at = 0; at < zip.size(); at += 2) {
+        std::string damaged = zip;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+        fs::remove_all(target);
+        const Outcome o = install(damaged, work, target);
+        for (const std::string& path : treeOf(outside.path()))
+            ASSERT_EQ(path.rfind("in", 0), 0u) << "byte " << at << " wrote " << path;
+        if (!o.opened || !o.report.succeeded())
+            continue;
+        for (const auto& e : fs::recursive_directory_iterator(target))
+            if (e.is_regular_file()) {
+                EXPECT_TRUE(originals.count(test::readBytes(e.path()))) << "byte " << at << ": " << e.path();
+            }
+    }
 }
 
 }  // namespace
