@@ -25,6 +25,8 @@ GtkMessageType messageType(MessageIcon icon) {
 // A file chooser's answer as the system's text; empty when cancelled.
 std::string runChooser(GtkWidget* dialog) {
     std::string answer;
+    // Enter in the name or location field accepts, as in the system's own dialogs.
+    gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
     if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
         if (char* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog))) {
             answer = utf8ToCp1251(name);
