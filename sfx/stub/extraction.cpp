@@ -22,6 +22,9 @@ int extractEntry(platform::Files& files, unzFile archive, const std::string& fol
         return infoResult;
     if (nameOut)
         *nameOut = platform::cp866ToCp1251(stored);
+    // A longer name arrives cut short and would be written under a name it never had.
+    if (info.size_filename >= sizeof stored)
+        return kRefusedName;
 
     const InstallName target = installNameFor(stored);
     if (target.refused)

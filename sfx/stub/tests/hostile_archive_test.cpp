@@ -62,6 +62,14 @@ TEST(HostileArchive, AbsoluteNamesLandBelowTheFolderAndAreReported) {
     EXPECT_EQ(test::readBytes(target / "boot.ini"), "y");
 }
 
+TEST(HostileArchive, NamesTooLongForTheNameBufferAreRefused) {
+    TempFolder work, target;
+    const std::string longName = std::string(300, 'd') + "/" + std::string(250, 'f');
+    const Outcome o = install(test::makeZip({{longName, "x"}, {"ok", "y"}}), work, target.path());
+    EXPECT_EQ(o.report.failed.size(), 1u);
+    EXPECT_EQ(treeOf(target.path()), std::vector<std::string>{"ok"});
+}
+
 TEST(HostileArchive, SymbolicLinkEntriesAreNotCreated) {
     TempFolder work, outside;
     const fs::path target = outside.path() / "in";
