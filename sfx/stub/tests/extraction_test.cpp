@@ -139,3 +139,41 @@ TEST(Extraction, InstallsAnArchiveMadeByInfoZip) {
 
 }  // namespace
 }  // namespace sfx
+
+#include "platform/fake/fake_files.h"
+
+namespace sfx {
+namespace {
+
+// The whole way from folder to installed tree runs against the in-memory files as well.
+TEST(Extraction, PackAndInstallOnFakeFiles) {
+    platform::fake::FakeFiles files;
+    files.addFile("/src/VT-90", std::string(250000, 'p'));
+    files.addFile("/src/sub/name.txt", "name");
+    files.setStamp("/src/VT-90", platform::FileStamp{utcFromLocal({2022, 3, 4, 5, 6, 7}), 0x20, 0100755});
+    files.setStamp("/src/sub/name.txt", platform::FileStamp{0, platform::kAttributeReadOnly, 0});
+    files.addFolder("/tmp");
+    const int count = addFolderToArchive(files, "/tmp/a.zip", "/src/", nullptr, PackOptions{std::chrono::milliseconds(0)});
+    ASSERT_EQ(count, 2);
+    const std::string archive = files.content("/tmp/a.zip");
+    files.addFile("/dl/setup", test::fakeStub() + archive + archiveLengthTrailer(uint32_t(archive.size())));
+
+    Archive a = findArchive(files, "/dl/setup");
+    ASSERT_TRUE(a);
+    const ExtractionReport r = extractArchive(files, static_cast<unzFile>(a.get()), "/opt/VT-90", nullptr);
+    EXPECT_TRUE(r.succeeded());
+    EXPECT_EQ(files.content("/opt/VT-90/VT-90"), std::string(250000, 'p'));
+    EXPECT_EQ(files.content("/opt/VT-90/sub/name.txt"), "name");
+    EXPECT_EQ(files.stamp("/opt/VT-90/VT-90").unixMode, 0100755u);
+    EXPECT_EQ(files.stamp("/opt/VT-90/VT-90").lastWrite, utcFromLocal({2022, 3, 4, 5, 6, 0}));
+    EXPECT_EQ(files.stamp("/opt/VT-90/sub/name.txt").attributes, platform::kAttributeReadOnly);
+
+    // Installing again: the read-only file keeps its content and is named as failed.
+    files.addFile("/dl/setup2", files.content("/dl/setup"));
+    Archive again = findArchive(files, "/dl/setup2");
+    const ExtractionReport r2 = extractArchive(files, static_cast<unzFile>(again.get()), "/opt/VT-90", nullptr);
+    EXPECT_EQ(r2.failed, std::vector<std::string>{"sub/name.txt"});
+}
+
+}  // namespace
+}  // namespace sfx
