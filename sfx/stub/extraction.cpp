@@ -17,13 +17,15 @@ int extractEntry(platform::Files& files, unzFile archive, const std::string& fol
 
     unz_file_info64 info{};
     char stored[500] = {};
-    const int infoResult = unzGetCurrentFileInfo64(archive, &info, stored, sizeof stored, nullptr, 0, nullptr, 0);
+    // The reader leaves a name that fills the buffer unterminated: the last byte stays zero.
+    const int infoResult =
+        unzGetCurrentFileInfo64(archive, &info, stored, sizeof stored - 1, nullptr, 0, nullptr, 0);
     if (infoResult != UNZ_OK)
         return infoResult;
     if (nameOut)
         *nameOut = platform::cp866ToCp1251(stored);
     // A longer name arrives cut short and would be written under a name it never had.
-    if (info.size_filename >= sizeof stored)
+    if (info.size_filename > sizeof stored - 1)
         return kRefusedName;
 
     const InstallName target = installNameFor(stored);

@@ -54,7 +54,7 @@ std::vector<EntryInfo> entriesOf(const TempFolder& work, const std::string& byte
     for (int r = unzGoToFirstFile(z); r == UNZ_OK; r = unzGoToNextFile(z)) {
         EntryInfo e{};
         char name[500] = {};
-        unzGetCurrentFileInfo64(z, &e.info, name, sizeof name, nullptr, 0, nullptr, 0);
+        unzGetCurrentFileInfo64(z, &e.info, name, sizeof name - 1, nullptr, 0, nullptr, 0);
         e.name = name;
         out.push_back(e);
     }
