@@ -17,7 +17,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kCompactStyle = R"css(
-.vt-window { font-family: Sans; font-size: 8pt; }
+.vt-window { font-family: "Liberation Sans", Arial, "Nimbus Sans", "DejaVu Sans Condensed", sans-serif; font-size: 8pt; }
 .vt-window entry, .vt-window button, .vt-window progressbar, .vt-window progressbar trough,
 .vt-window progressbar progress {
   min-height: 0;
