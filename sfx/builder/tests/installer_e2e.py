@@ -92,6 +92,18 @@ try:
         length = int.from_bytes(installer[-4:], "little")
         assert len(installer) == len(stub_bytes) + length + 4
 
+        # The bare stub carries no archive: it says so, installs nothing and ends.
+        empty_target = os.path.join(root, "nothing")
+        bare = subprocess.Popen([stub], env=env, cwd=root)
+        w = x.wait_window("Установка: Vantor плеер")
+        click(x, w, 455, 275)  # "Далее"
+        time.sleep(0.5)
+        type_into(x, w, 145, 50, empty_target)
+        click(x, w, 455, 275)  # "Установить"
+        x.press(x.wait_window("Kestrel"), "Return")
+        assert bare.wait(timeout=20) == 0
+        assert not os.path.exists(empty_target) or os.listdir(empty_target) == []
+
         # The installer runs from another folder, under another name.
         elsewhere = os.path.join(root, "downloads")
         os.makedirs(elsewhere)
