@@ -16,6 +16,20 @@ public:
     virtual ~Dialogs() = default;
     virtual MessageAnswer messageBox(const std::string& caption, const std::string& text,
                                      MessageButtons buttons, MessageIcon icon) = 0;
+
+    // The folder chooser: the chosen folder ending with a separator, or empty when cancelled.
+    virtual std::string chooseFolder(const std::string& title) {
+        (void)title;
+        return {};
+    }
+
+    // The save-file dialog with one filter (its description and pattern shown as given). It asks
+    // for an existing folder and does not ask before replacing a file. Empty when cancelled.
+    virtual std::string chooseSaveFile(const std::string& title, const std::string& filterDescription,
+                                       const std::string& filterPattern) {
+        (void)title, (void)filterDescription, (void)filterPattern;
+        return {};
+    }
 };
 
 }  // namespace platform

@@ -8,6 +8,28 @@
 
 namespace platform {
 
+// A shortcut to a program, with the fields of the Windows shell link. On Linux it becomes a
+// freedesktop desktop entry (see desktopEntryText).
+struct ShortcutFields {
+    std::string linkFile;  // where the shortcut goes: ".lnk" on Windows, ".desktop" on Linux
+    std::string target;
+    std::string arguments;
+    std::string description;
+    std::string workingFolder;
+    int showCommand = 0;
+    std::string iconFile;
+    int iconIndex = 0;
+};
+
+// The shortcut file's name for a base name: "VT-90.lnk" on Windows, "VT-90.desktop" on Linux.
+inline std::string shortcutFileName(const std::string& base) {
+#ifdef _WIN32
+    return base + ".lnk";
+#else
+    return base + ".desktop";
+#endif
+}
+
 class System {
 public:
     virtual ~System() = default;
@@ -34,6 +56,13 @@ public:
     // for it. False when it could not be started.
     virtual bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
                                const std::string& workingFolder) = 0;
+
+    // Writes the shortcut, replacing one of that name. False when no shortcut object could be
+    // made at all; a save that fails afterwards is not reported, as with the shell link.
+    virtual bool createShortcut(const ShortcutFields& fields) {
+        (void)fields;
+        return false;
+    }
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/fake/fake_files.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/text/wildcard.h"
 
@@ -12,7 +13,95 @@ std::string parentOf(const std::string& path) {
     return cut == 0 ? "/" : path.substr(0, cut);
 }
 
+// Reads and writes the node's content in place; the node outlives the file in every test.
+class FakeOpenFile final : public OpenFile {
+public:
+    explicit FakeOpenFile(std::string& content) : content_(content) {}
+    int64_t read(void* buffer, size_t size) override {
+        if (position_ >= content_.size())
+            return 0;
+        const size_t n = std::min(size, content_.size() - position_);
+        std::memcpy(buffer, content_.data() + position_, n);
+        position_ += n;
+        return static_cast<int64_t>(n);
+    }
+    bool write(const void* data, size_t size) override {
+        if (content_.size() < position_ + size)
+            content_.resize(position_ + size);
+        std::memcpy(content_.data() + position_, data, size);
+        position_ += size;
+        return true;
+    }
+    bool seek(int64_t offset, Origin origin) override {
+        const int64_t base = origin == Origin::Start     ? 0
+                             : origin == Origin::Current ? static_cast<int64_t>(position_)
+                                                         : static_cast<int64_t>(content_.size());
+        if (base + offset < 0)
+            return false;
+        position_ = static_cast<size_t>(base + offset);
+        return true;
+    }
+    int64_t tell() override { return static_cast<int64_t>(position_); }
+    bool close() override { return true; }
+
+private:
+    std::string& content_;
+    size_t position_ = 0;
+};
+
 }  // namespace
+
+std::unique_ptr<OpenFile> FakeFiles::openFile(const std::string& path, OpenMode mode) {
+    const std::string full = resolve(path);
+    if (mode == OpenMode::Create) {
+        auto it = nodes_.find(full);
+        if (it != nodes_.end() && (it->second.stamp.attributes & kAttributeReadOnly))
+            return nullptr;
+        if (!writeFile(full, {}))
+            return nullptr;
+    } else if (unreadable_.count(full)) {
+        return nullptr;
+    }
+    auto it = nodes_.find(full);
+    if (it == nodes_.end() || it->second.isFolder)
+        return nullptr;
+    return std::make_unique<FakeOpenFile>(it->second.content);
+}
+
+std::optional<FileStamp> FakeFiles::fileStamp(const std::string& path) {
+    auto it = nodes_.find(resolve(path));
+    if (it == nodes_.end() || it->second.isFolder)
+        return std::nullopt;
+    return it->second.stamp;
+}
+
+bool FakeFiles::setLastWriteTime(const std::string& path, int64_t lastWrite) {
+    auto it = nodes_.find(resolve(path));
+    if (it == nodes_.end())
+        return false;
+    it->second.stamp.lastWrite = lastWrite;
+    return true;
+}
+
+bool FakeFiles::setAttributes(const std::string& path, uint32_t attributes, uint32_t unixMode) {
+    auto it = nodes_.find(resolve(path));
+    if (it == nodes_.end())
+        return false;
+    it->second.stamp.attributes = attributes;
+    it->second.stamp.unixMode = unixMode;
+    return true;
+}
+
+FileStamp FakeFiles::stamp(const std::string& path) const {
+    auto it = nodes_.find(resolve(path));
+    return it == nodes_.end() ? FileStamp{} : it->second.stamp;
+}
+
+void FakeFiles::setStamp(const std::string& path, const FileStamp& stamp) {
+    auto it = nodes_.find(resolve(path));
+    if (it != nodes_.end())
+        it->second.stamp = stamp;
+}
 
 std::string FakeFiles::resolve(const std::string& path) const {
     if (path.empty())

@@ -34,12 +34,22 @@ public:
     bool createFolders(const std::string& path) override;
     bool removeFolder(const std::string& path) override;
 
+    std::unique_ptr<OpenFile> openFile(const std::string& path, OpenMode mode) override;
+    std::optional<FileStamp> fileStamp(const std::string& path) override;
+    bool setLastWriteTime(const std::string& path, int64_t lastWrite) override;
+    bool setAttributes(const std::string& path, uint32_t attributes, uint32_t unixMode) override;
+
+    // The stamp a file carries (files start at time 0, attributes archive, no mode).
+    FileStamp stamp(const std::string& path) const;
+    void setStamp(const std::string& path, const FileStamp& stamp);
+
     std::string resolve(const std::string& path) const;
 
 private:
     struct Node {
         bool isFolder = false;
         std::string content;
+        FileStamp stamp{0, kAttributeArchive, 0};
     };
     bool hasChildren(const std::string& folder) const;
     std::map<std::string, Node> nodes_{{"/", Node{true, {}}}};

@@ -27,6 +27,7 @@ public:
     std::string interpreter = "/bin/sh";
     bool startSucceeds = true;
     std::vector<StartedProgram> started;
+    std::vector<ShortcutFields> shortcuts;
 
     std::optional<std::string> environment(const std::string& name) override {
         auto it = variables.find(name);
@@ -45,6 +46,10 @@ public:
                        const std::string& workingFolder) override {
         started.push_back({program, arguments, workingFolder});
         return startSucceeds;
+    }
+    bool createShortcut(const ShortcutFields& fields) override {
+        shortcuts.push_back(fields);
+        return true;
     }
 };
 

@@ -48,4 +48,8 @@ inline bool writeAll(int fd, const char* data, size_t size) {
     return true;
 }
 
+// Tells the desktop that a desktop entry may be launched without asking (GIO metadata); quietly
+// does nothing where the desktop keeps no such mark.
+void markTrusted(const std::string& osPath);
+
 }  // namespace platform
