@@ -11,6 +11,7 @@
 #include "common/cp1251.h"
 #include "platform/native.h"
 #include "player/web/audio_search.h"
+#include "player/web/catalogue.h"
 #include "player/web/http_client.h"
 #include "player/web/picture_search.h"
 #include "player/web/radio.h"
@@ -214,6 +215,25 @@ TEST_F(Network, CatalogueAgainstTheLocalServer) {
     playStation(ports, stationEntryUrl(rig.config, rig.state.stationLinks[1]));
     EXPECT_EQ(rig.audio.calls.back(), "play " + std::to_string(rig.state.streamHandle));
     EXPECT_EQ(rig.audio.stream(rig.state.streamHandle)->source, "http://127.0.0.1:9/stream-of/listen/2/listen.m3u");
+}
+
+TEST_F(Network, NativeCatalogueTakesItsHostsFromTheEnvironment) {
+    ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
+    ::setenv("VT90_WEB_HOST", server->host().c_str(), 1);
+    ::setenv("VT90_DIRECTORY_HOST", server->host().c_str(), 1);
+    player::PlayerState state;
+    webtest::FakeList list;
+    webtest::FakeViews views;
+    webtest::FakeUi ui;
+    platform::fake::FakeAudio audio;
+    auto catalogue = makeNativeWebCatalogue(state, list, views, ui, audio);
+    EXPECT_EQ(catalogue->hosts().web, server->host());
+    catalogue->searchAudio(audioSearchUrl(configFromEnvironment(platform::nativeSystem()), "Depeche Mode"));
+    EXPECT_EQ(list.rows.size(), 2u);
+    EXPECT_EQ(file("tmp/audio.txt").substr(0, 6), "<html>");
+    catalogue->listStations("http://" + catalogue->hosts().directory + "/by_genre/Trance");
+    EXPECT_EQ(list.rows.size(), 2u);
+    EXPECT_TRUE(file("Spisok.txt").starts_with("<html>"));
 }
 
 }  // namespace
