@@ -1,0 +1,25 @@
+#pragma once
+// The display timer's handler: every 55 ms it redraws the level meter, the time, the title
+// strip, the position bar and the volume from the player state, and re-applies the volume.
+
+#include <string>
+
+#include "player/shell/shell.h"
+
+namespace player {
+
+void displayTick(Shell& shell);
+
+// Pieces of the tick, pure, for the rules that are easy to get wrong.
+// Nearest integer, halves to the even neighbour; values beyond the int range are held to it.
+int roundHalfEven(double value);
+// sqrt(magnitude) x 50, rounded; 1 when the FFT failed.
+int barHeight(float magnitude, bool fftFailed);
+// "m:ss", minutes unlimited; signed division truncating toward zero.
+std::string timeText(int seconds);
+// The stream title of a metadata text: between the first two apostrophes of its first 150 bytes.
+std::string streamTitleOf(const std::string& meta);
+// Lit pixels of the position bar.
+int positionPixels(int positionSeconds, int lengthSeconds);
+
+}  // namespace player
