@@ -79,6 +79,20 @@ std::string streamTitleOf(const std::string& meta) {
     return head.substr(a + 1, b - a - 1);
 }
 
+std::string titleText(PlayerState& s, const std::optional<std::string>& meta) {
+    std::string title;
+    if (meta) {
+        const std::string streamTitle = streamTitleOf(*meta);
+        s.currentTitle = s.currentTitle.substr(0, 10);
+        title = s.currentGenre + "   /   " + s.currentTitle + "   /   " + streamTitle;
+    }
+    if (s.radioMode == 0 && s.playlistMode == 0 && s.videoMode == 0)
+        title = s.currentTitle;
+    return title;
+}
+
+std::string percentText(float volume) { return std::to_string(roundHalfEven(volume * 100.0f)) + "%"; }
+
 int positionPixels(int positionSeconds, int lengthSeconds) {
     if (lengthSeconds <= 0)
         return 0;
@@ -104,7 +118,6 @@ void displayTick(Shell& shell) {
 
     int positionSeconds = 0;
     int lengthSeconds = 0;
-    std::string title;
     if (s.streamHandle != 0) {
         positionSeconds = roundHalfEven(
             audio.channelBytes2Seconds(s.streamHandle, audio.channelGetPosition(s.streamHandle)));
@@ -116,13 +129,7 @@ void displayTick(Shell& shell) {
         surfaces.time.drawText(0, 0, timeText(positionSeconds));
         shell.ui.placePicture(kTimeView, surfaces.time.picture());
 
-        if (auto meta = audio.channelGetMeta(s.streamHandle)) {
-            const std::string streamTitle = streamTitleOf(*meta);
-            s.currentTitle = s.currentTitle.substr(0, 10);
-            title = s.currentGenre + "   /   " + s.currentTitle + "   /   " + streamTitle;
-        }
-        if (s.radioMode == 0 && s.playlistMode == 0 && s.videoMode == 0)
-            title = s.currentTitle;
+        const std::string title = titleText(s, audio.channelGetMeta(s.streamHandle));
         drawTitleStrip(shell, title);
     }
 
@@ -142,7 +149,7 @@ void displayTick(Shell& shell) {
     s.volume = static_cast<float>(s.volumeKnob) * 0.016666668f;
 
     drawRows(surfaces.percent, kPercentRowGreys, 12);
-    surfaces.percent.drawText(0, 0, std::to_string(roundHalfEven(s.volume * 100.0f)) + "%");
+    surfaces.percent.drawText(0, 0, percentText(s.volume));
     shell.ui.placePicture(kVolumePercent, surfaces.percent.picture());
 
     audio.channelSetVolume(s.streamHandle, s.volume);
