@@ -67,6 +67,8 @@ public:
     }
 
     bool createMainWindow(int x, int y, int width, int height) override {
+        // A search field keeps its text unselected when the window gives it the keyboard.
+        g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, nullptr);
         window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
         gtk_window_set_title(GTK_WINDOW(window_), "VT-90");
         gtk_window_set_decorated(GTK_WINDOW(window_), FALSE);
