@@ -63,6 +63,9 @@ public:
             thread_.join();
     }
 
+    // Read by nativeAudioOutput from any thread.
+    std::atomic<const char*> outputName_{""};
+
     bool init(int, int) override {
         startMixer();
         return true;
@@ -302,6 +305,7 @@ private:
             return;
         const char* choice = std::getenv(kOutputVariable);
         output_ = openOutput(choice ? choice : "");
+        outputName_ = output_->name();
         thread_ = std::thread([this] { mix(); });
     }
 
@@ -352,6 +356,7 @@ private:
             if (!output_->write(mixed.data(), kPeriod)) {
                 // The device went away: the sound goes on, unheard, so positions and ends stay true.
                 output_ = openNullOutput();
+                outputName_ = output_->name();
             }
             const int64_t queued = output_->queuedFrames();
             std::lock_guard lock(mutex_);
@@ -379,6 +384,11 @@ private:
 }  // namespace
 
 std::unique_ptr<Audio> createNativeAudio() { return std::make_unique<NativeAudio>(); }
+
+std::string nativeAudioOutput(Audio& audio) {
+    auto* native = dynamic_cast<NativeAudio*>(&audio);
+    return native ? native->outputName_.load() : "";
+}
 
 Audio& nativeAudio() {
     static NativeAudio audio;

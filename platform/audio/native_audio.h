@@ -3,6 +3,7 @@
 // thread of their own into PulseAudio, ALSA or a real-time null output.
 
 #include <memory>
+#include <string>
 
 #include "platform/audio.h"
 
@@ -15,5 +16,9 @@ Audio& nativeAudio();
 // stream when init() was not called: the environment variable VT_AUDIO_OUTPUT ("null",
 // "pulse", "alsa") forces one; otherwise the sound server, the sound card, then null.
 std::unique_ptr<Audio> createNativeAudio();
+
+// The output a back-end made by this file plays into: "pulse", "alsa" or "null"; empty before
+// it started or for any other Audio.
+std::string nativeAudioOutput(Audio& audio);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include "platform/names.h"
 #include "player/shell/controls.h"
 #include "player/shell/display.h"
+#include "player/shell/event_loop.h"
 #include "player/shell/playlist.h"
 #include "player/shell/png_decode.h"
 #include "player/shell/skin.h"
@@ -81,6 +82,12 @@ bool startUp(Shell& shell, const StartupData& data, std::ostream& errors) {
     shell.ui.startTimer(55, [&shell] { displayTick(shell); });
     shell.ui.show();
     return true;
+}
+
+int runPlayer(Shell& shell, const StartupData& data, std::ostream& errors) {
+    if (!startUp(shell, data, errors))
+        return 1;
+    return runEventLoop(shell);
 }
 
 }  // namespace player

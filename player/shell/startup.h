@@ -28,4 +28,8 @@ struct StartupData {
 // reason has then been written to `errors` and the program should end with a failure code.
 bool startUp(Shell& shell, const StartupData& data, std::ostream& errors);
 
+// The whole run: start-up, then the event loop until the quit button. Answers the process's
+// exit code: 0 through the exit path, 1 when the main window could not be opened.
+int runPlayer(Shell& shell, const StartupData& data, std::ostream& errors);
+
 }  // namespace player

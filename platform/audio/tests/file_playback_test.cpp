@@ -8,6 +8,7 @@
 
 #include "platform/audio/tests/audio_fixture.h"
 #include "platform/audio/tests/fixtures.h"
+#include "platform/text/codepage.h"
 
 using namespace audio_test;
 using platform::StreamHandle;
@@ -75,6 +76,15 @@ TEST_F(FilePlayback, FormatIsToldByContentNotByName) {
         ASSERT_NE(h, 0u) << name;
         EXPECT_EQ(audio->channelGetLength(h), 4410 * 4) << name;
     }
+}
+
+TEST_F(FilePlayback, PathsAreInCodePage1251) {
+    writeWav(file("песня.wav"), {44100, 2, 4410});
+    const std::string path = platform::utf8ToCp1251(file("песня.wav"));
+    ASSERT_NE(path, file("песня.wav")) << "the name is in 1251 bytes, not UTF-8";
+    const StreamHandle h = audio->streamCreateFile(path);
+    ASSERT_NE(h, 0u);
+    EXPECT_EQ(audio->channelGetLength(h), 4410 * 4);
 }
 
 TEST_F(FilePlayback, WhatIsNoSoundFileFailsWithHandleZero) {

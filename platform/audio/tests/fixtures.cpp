@@ -6,6 +6,7 @@
 #include <numbers>
 #include <fcntl.h>
 #include <spawn.h>
+#include <csignal>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -73,6 +74,37 @@ bool encodeMp3(const std::string& wav, const std::string& mp3, std::vector<std::
     argv.push_back(wav);
     argv.push_back(mp3);
     return run(argv) == 0;
+}
+
+Background::Background(const std::vector<std::string>& argv, const std::string& log,
+                       const std::vector<std::string>& environment) {
+    std::vector<char*> args;
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    std::vector<char*> env;
+    for (char** e = environ; *e; ++e)
+        env.push_back(*e);
+    for (const auto& e : environment)
+        env.push_back(const_cast<char*>(e.c_str()));
+    env.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.data()) == 0)
+        pid_ = pid;
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+void Background::kill() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = 0;
+    }
 }
 
 }  // namespace audio_test

@@ -26,4 +26,20 @@ int run(const std::vector<std::string>& argv);
 // success.
 bool encodeMp3(const std::string& wav, const std::string& mp3, std::vector<std::string> args = {});
 
+// A program running in the background for the length of a test, its output in a log file,
+// killed when the test ends. `environment` entries ("NAME=value") are added to the test's own.
+class Background {
+public:
+    Background(const std::vector<std::string>& argv, const std::string& log,
+               const std::vector<std::string>& environment = {});
+    ~Background() { kill(); }
+    Background(const Background&) = delete;
+    Background& operator=(const Background&) = delete;
+    bool started() const { return pid_ > 0; }
+    void kill();
+
+private:
+    int pid_ = 0;
+};
+
 }  // namespace audio_test

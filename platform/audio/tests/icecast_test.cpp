@@ -6,52 +6,17 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/audio/tests/audio_fixture.h"
 #include "platform/audio/tests/fake_icy_server.h"
 #include "platform/audio/tests/fixtures.h"
 
-extern char** environ;
-
 using namespace audio_test;
 using platform::StreamHandle;
 
 namespace {
-
-// A program running in the background for the length of a test; killed when it ends.
-class Background {
-public:
-    Background(const std::vector<std::string>& argv, const std::string& log) {
-        std::vector<char*> args;
-        for (const auto& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        if (posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), environ) != 0)
-            pid_ = 0;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Background() { kill(); }
-    bool started() const { return pid_ > 0; }
-    void kill() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-            pid_ = 0;
-        }
-    }
-
-private:
-    pid_t pid_ = 0;
-};
 
 class Icecast : public AudioTest {
 protected:

@@ -2,6 +2,7 @@
 // what it is given), and the fallback to the null output when the sound server is missing.
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -46,6 +47,7 @@ TEST(AudioOutput, AlsasDefaultDeviceGetsTheSound) {
 
     auto audio = platform::createNativeAudio();
     audio->init(-1, 44100);
+    EXPECT_EQ(platform::nativeAudioOutput(*audio), "alsa");
     playToTheEnd(*audio, (home.path() / "tone.wav").string());
     audio.reset();  // the plugin writes its last periods when the device closes
     const auto [top, size] = peakOf(kept);
@@ -63,8 +65,32 @@ TEST(AudioOutput, WithoutTheSoundServerTheSoundStillPlaysUnheard) {
 
     auto audio = platform::createNativeAudio();
     audio->init(-1, 44100);
+    EXPECT_EQ(platform::nativeAudioOutput(*audio), "null");
     playToTheEnd(*audio, (dir.path() / "tone.wav").string());
     EXPECT_NEAR(peakOf(kept).first / 32768.0, 0.5, 0.01) << "the null output took it";
+}
+
+TEST(AudioOutput, ASoundServerThatAnswersIsUsed) {
+    TempFolder dir;
+    const std::string socket = (dir.path() / "native").string();
+    std::ofstream(dir.path() / "server.pa") << "load-module module-null-sink sink_name=test_sink\n"
+                                               "load-module module-native-protocol-unix socket=" << socket
+                                            << " auth-anonymous=1\n"
+                                               "set-default-sink test_sink\n";
+    Background server({"pulseaudio", "-n", "-F", (dir.path() / "server.pa").string(), "--daemonize=no",
+                       "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes"},
+                      (dir.path() / "server.log").string(),
+                      {"HOME=" + dir.str(), "XDG_RUNTIME_DIR=" + dir.str()});
+    ASSERT_TRUE(server.started());
+    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(socket); }));
+    ::setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+    ::unsetenv("VT_AUDIO_OUTPUT");
+    writeWav((dir.path() / "tone.wav").string(), {44100, 2, 22050, 1000, 0.5});
+
+    auto audio = platform::createNativeAudio();
+    audio->init(-1, 44100);
+    EXPECT_EQ(platform::nativeAudioOutput(*audio), "pulse");
+    playToTheEnd(*audio, (dir.path() / "tone.wav").string());
 }
 
 }  // namespace

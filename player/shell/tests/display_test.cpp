@@ -335,3 +335,22 @@ TEST(DisplayTimer, RegisteredAt55MsAndRunBetweenEvents) {
 
 }  // namespace
 }  // namespace player::test
+
+namespace player::test {
+namespace {
+
+TEST(DisplayTitle, VideoModeWithARadioStreamShowsTheCutTitleOnly) {
+    Harness h;
+    h.state.videoMode = 1;
+    startUrlStream(h.shell, "http://radio");
+    h.audio.stream(h.state.streamHandle)->meta = "StreamTitle='Song';";
+    h.state.currentTitle = std::string(16, 'H');
+    displayTick(h.shell);
+    EXPECT_EQ(h.state.currentTitle, std::string(10, 'H'));
+    const int left = leftmostInk(h.ui.at(kTitleStrip).picture, kTitleRows);
+    EXPECT_GE(left, 90);
+    EXPECT_LE(left, 92);
+}
+
+}  // namespace
+}  // namespace player::test

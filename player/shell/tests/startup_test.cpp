@@ -113,6 +113,19 @@ TEST(StartUp, NoWindowIsReportedAndCreatesNothing) {
     EXPECT_FALSE(h.ui.shown);
 }
 
+TEST(StartUp, RunPlayerEndsWithOneWithoutAWindowAndZeroThroughQuit) {
+    Harness noWindow(false);
+    noWindow.ui.windowPossible = false;
+    EXPECT_EQ(runPlayer(noWindow.shell, noWindow.data(), noWindow.errors), 1);
+    EXPECT_EQ(noWindow.audio.calls.size(), 0u);
+
+    Harness h(false);
+    h.ui.queueTick();
+    h.ui.queueControl(kQuitButton);
+    EXPECT_EQ(runPlayer(h.shell, h.data(), h.errors), 0);
+    EXPECT_TRUE(h.ui.at(kHistoryList).destroyed);
+}
+
 TEST(StartUp, UnwritableTemporaryFolderIsSkipped) {
     Harness h(false);
     h.system.tempFolder = "/missing/";
@@ -153,6 +166,30 @@ TEST(PngDecode, RoundTripAndRejects) {
     std::string cut = encodePng(p);
     cut.resize(cut.size() / 2);
     EXPECT_FALSE(decodePng(cut));
+}
+
+}  // namespace
+}  // namespace player::test
+
+namespace player::test {
+namespace {
+
+TEST(Adapters, ViewsAndUiThreadReachTheWindow) {
+    Harness h;
+    ControlViews views(h.ui);
+    views.showPicture(kPictureView, solidPicture(320, 240, 9, 9, 9));
+    views.setText(kPreviewLabel, "Clip");
+    views.navigate(kVideoBrowser, "file:///tmp/player.html");
+    EXPECT_EQ(h.ui.clientRect(kPictureView), (Rect{-1681, 110, 320, 240}));
+    EXPECT_EQ(h.ui.at(kPreviewLabel).text, "Clip");
+    EXPECT_EQ(h.ui.log.back(), "navigate 33 file:///tmp/player.html");
+    WindowUiThread thread(h.ui);
+    bool ran = false;
+    thread.post([&] { ran = true; });
+    EXPECT_FALSE(ran);
+    h.ui.queueTick();
+    h.run();
+    EXPECT_TRUE(ran);
 }
 
 }  // namespace
