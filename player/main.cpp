@@ -58,7 +58,16 @@ int main() {
     player::WindowUiThread uiThread(ui);
     const auto web = web::makeNativeWebCatalogue(state, list, views, uiThread, audio);
 
-    player::Shell shell{state, ui, audio, *web, platform::nativeFiles(), platform::nativeSystem(), list};
+    player::Shell shell{.state = state,
+                        .ui = ui,
+                        .audio = audio,
+                        .web = *web,
+                        .files = platform::nativeFiles(),
+                        .system = platform::nativeSystem(),
+                        .list = list,
+                        .images = {},
+                        .surfaces = std::make_unique<player::DisplaySurfaces>(),
+                        .unloadSkin = nullptr};
     const auto libraries = platform::nativeLibraryLoader();
     player::StartupData data;
     data.genreList = [] { return web::kGenreList; };
