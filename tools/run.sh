@@ -16,7 +16,6 @@ stop_demo() {
   rm -rf "$state"
 }
 trap stop_demo EXIT
-trap 'exit 130' INT TERM
 
 echo "Starting the demo catalogue (the first run makes its tracks, pictures and clip)..."
 for _ in $(seq 600); do
@@ -30,7 +29,11 @@ source "$state/env"
 tail -n 1 "$state/demo.log"
 
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-  build/player/VT-90
+  build/player/VT-90 &
 else
-  /usr/bin/python3 tools/demo/headless.py build/player/VT-90 build/vt90-screenshot.png
+  /usr/bin/python3 tools/demo/headless.py build/player/VT-90 build/vt90-screenshot.png &
 fi
+# The player runs in the background so that a signal to this script reaches it at once.
+player=$!
+trap 'kill "$player" 2>/dev/null; wait "$player" 2>/dev/null; exit 130' INT TERM
+wait "$player"

@@ -18,7 +18,13 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "support"))
 from xvfb import Xvfb  # noqa: E402
 
 
+def _interrupted(*_):
+    raise KeyboardInterrupt
+
+
 def main():
+    # Ended from outside (the run command's own end): the player and the X server go too.
+    signal.signal(signal.SIGTERM, _interrupted)
     player_path, screenshot = sys.argv[1], os.path.abspath(sys.argv[2])
     with Xvfb(1280, 1024) as x:
         player = subprocess.Popen([player_path], env=x.env(GSETTINGS_BACKEND="memory"))
