@@ -213,6 +213,7 @@ def main():
         check(wait_until(lambda: requested(catalogue, "/video300_500"), 10), "a double click fetches the video page")
         check(wait_until(lambda: requested(catalogue, "/video_ext.php?oid=300&id=500&hash=h300500"), 20),
               "and the video view loads the frame page")
+        check(wait_until(lambda: requested(catalogue, "/media/clip.webm"), 20), "whose player plays the clip")
         if os.environ.get("VT_SCREENSHOT"):
             time.sleep(2)
             x.screenshot(os.environ["VT_SCREENSHOT"], player.window)

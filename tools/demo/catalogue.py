@@ -78,9 +78,11 @@ class Catalogue:
         return self.page(lines)
 
     def video_frame(self, query):
-        body = ("<html><head><style>body{margin:0;background:#000;overflow:hidden}</style></head><body>"
+        body = ("<html><head><style>body{margin:0;background:#000;overflow:hidden;font:12px sans-serif}"
+                "p{position:absolute;left:8px;top:4px;margin:0;color:#c8c0a8}</style></head><body>"
                 "<video src='/media/clip.webm' width='482' height='360' autoplay loop muted "
-                "poster='/thumbs/1.jpg'></video></body></html>")
+                "poster='/thumbs/1.jpg'></video><p>demo clip " + query.get("oid", "") + "_" +
+                query.get("id", "") + "</p></body></html>")
         return 200, "text/html", body.encode(), []
 
     def genre_page(self, genre):
@@ -127,11 +129,11 @@ class Catalogue:
             number = path.rsplit("/t", 1)[1][:-4]
             if number.isdigit() and 1 <= int(number) <= len(TRACKS):
                 return self.file(track_file(int(number) - 1), "audio/mpeg")
+        if path == "/video_ext.php":
+            return self.video_frame(query)
         if path.startswith("/video") and "_" in path and "/" not in path[1:]:
             oid, _, vid = path[len("/video"):].partition("_")
             return self.video_page(oid, vid)
-        if path == "/video_ext.php":
-            return self.video_frame(query)
         if path == "/media/clip.webm":
             return self.file("clip.webm", "video/webm")
         if "/video/" in path and path.endswith(".mp4") or path.startswith("/assets/videos/"):
