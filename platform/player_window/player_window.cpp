@@ -424,8 +424,16 @@ public:
     }
 
     void dropDownOpen(int number) override {
-        if (Control* c = find(number); c && c->kind == ControlKind::DropDown)
-            gtk_combo_box_popup(GTK_COMBO_BOX(c->widget));
+        Control* c = find(number);
+        if (!c || c->kind != ControlKind::DropDown)
+            return;
+        // The list opens on the press of another control; the release of that press must not
+        // reach the open list, which would take it as a click outside and close again.
+        for (int i = 0; i < 100 && leftButtonDown(); ++i)
+            g_usleep(10000);
+        while (gtk_events_pending())
+            gtk_main_iteration_do(FALSE);
+        gtk_combo_box_popup(GTK_COMBO_BOX(c->widget));
     }
 
     Point pointerScreen() override {

@@ -34,6 +34,8 @@ LIST_BUTTON = (1105, 78)
 MY_LIST = (1142, 78)
 VIDEO_SEARCH = (933, 531)
 QUIT = (1169, 10)
+QUALITY_240 = (1009, 531)
+HISTORY = (151, 78)
 ROW_X = 120
 FIRST_ROW_Y = 121  # the middle of row 0, under the column headers
 ROW_PITCH = 14
@@ -88,6 +90,18 @@ class Player:
             if shot.pixel(300, FIRST_ROW_Y + ROW_PITCH * i) == SELECTED:
                 return i
         return -1
+
+
+def find_dialog(x, player, timeout=10):
+    """A dialog of the player: a second visible window of its class."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        ids = x.xdotool("search", "--onlyvisible", "--class", "VT-90").split()
+        others = [i for i in ids if i != player.window and geometry(x, i)[2] > 200]
+        if others:
+            return others[0]
+        time.sleep(0.2)
+    return None
 
 
 def requested(catalogue, fragment):
@@ -180,13 +194,7 @@ def main():
 
         # A local folder: chosen in the open dialog, played, and advanced at the end of a file.
         player.click(OPEN_FILE)
-        dialog = None
-        deadline = time.time() + 10
-        while time.time() < deadline and not dialog:
-            ids = x.xdotool("search", "--onlyvisible", "--class", "VT-90").split()
-            others = [i for i in ids if i != player.window and geometry(x, i)[2] > 200]
-            dialog = others[0] if others else None
-            time.sleep(0.2)
+        dialog = find_dialog(x, player)
         if check(dialog is not None, "the open dialog appears"):
             x.xdotool("windowfocus", "--sync", dialog)
             time.sleep(0.3)
@@ -217,6 +225,36 @@ def main():
         if os.environ.get("VT_SCREENSHOT"):
             time.sleep(2)
             x.screenshot(os.environ["VT_SCREENSHOT"], player.window)
+
+        # A quality button hands the clip to the download view, which asks where to save it.
+        target = os.path.join(work, "saved", "clip.webm")
+        os.makedirs(os.path.dirname(target))
+        player.click(QUALITY_240)
+        dialog = find_dialog(x, player)
+        if check(dialog is not None, "a quality button opens a save dialog"):
+            x.xdotool("windowfocus", "--sync", dialog)
+            time.sleep(0.3)
+            x.xdotool("key", "ctrl+a")
+            x.xdotool("type", "--delay", "20", target)
+            time.sleep(0.3)
+            x.xdotool("key", "Return")
+            clip = os.path.getsize(os.path.join(media_dir, "clip.webm"))
+            check(wait_until(lambda: os.path.exists(target) and os.path.getsize(target) == clip, 15),
+                  "the clip is saved where the user chose")
+        check(requested(catalogue, "/u300/video/v500.240.mp4"), "from the address of quality 240")
+
+        # The history drop-down, opened by control 28, fills the audio search field.
+        player.click(HISTORY)
+        time.sleep(0.5)
+        # The first entry is the field's own start text; the second is another.
+        x.xdotool("key", "Down")
+        x.xdotool("key", "Down")
+        x.xdotool("key", "Return")
+        time.sleep(0.5)
+        player.click(AUDIO_SEARCH)
+        searches = lambda: [r for r in catalogue.requests() if "section=audio" in r]  # noqa: E731
+        check(wait_until(lambda: len(searches()) == 2, 10) and "Depeche%20Mode%20Remix" not in searches()[-1],
+              "a history entry chosen becomes the next search")
 
         # Quit through control 2.
         player.click(QUIT)
