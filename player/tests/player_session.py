@@ -135,6 +135,27 @@ def main():
         check((left, top, width, height) == (SCREEN_W // 2 - 590, 240, 1183, 91),
               f"starts at ({left}, {top}), {width} x {height}")
 
+        # The caption buttons light up under the pointer and go dark when it leaves them.
+        dark = player.shot().region(1128, 3, 14, 14)
+        x.xdotool("mousemove", "--window", player.window, "1135", "10")
+        time.sleep(0.1)
+        x.xdotool("mousemove", "--window", player.window, "1134", "9")
+        check(wait_until(lambda: player.shot().region(1128, 3, 14, 14) != dark, 5), "the minimise button lights up")
+        x.xdotool("mousemove", "--window", player.window, "600", "50")
+        check(wait_until(lambda: player.shot().region(1128, 3, 14, 14) == dark, 5), "and goes dark again")
+
+        # The top band drags the window (at a place where no control lies).
+        x.xdotool("mousemove", "--window", player.window, "250", "15")
+        time.sleep(0.2)
+        x.xdotool("mousedown", "1")
+        for step in range(1, 6):
+            x.xdotool("mousemove_relative", "--", "6", "4")
+            time.sleep(0.05)
+        x.xdotool("mouseup", "1")
+        moved = lambda: geometry(x, player.window)[:2] == (left + 30, top + 20)  # noqa: E731
+        check(wait_until(moved, 5), f"a drag in the top band moves the window (now {geometry(x, player.window)[:2]})")
+        player.left, player.top = geometry(x, player.window)[:2]
+
         # Expand and collapse.
         player.click(LIST_BUTTON)
         check(wait_until(lambda: player.height() == 560, 5), "the list button expands the window to 560")
@@ -216,6 +237,8 @@ def main():
         check(wait_until(lambda: player.rows_with_text() == 6, 10), "six videos listed")
         player.click(player.row(0))
         check(wait_until(lambda: requested(catalogue, "/thumbs/1.jpg"), 10), "a click fetches the row's thumbnail")
+        check(wait_until(lambda: player.shot().bright(476, 250, 180, 85) > 30, 10),
+              "the worker's title reaches the preview label")
         time.sleep(0.5)
         player.click(player.row(0), repeat=2)
         check(wait_until(lambda: requested(catalogue, "/video300_500"), 10), "a double click fetches the video page")
