@@ -28,10 +28,13 @@ done
 source "$state/env"
 tail -n 1 "$state/demo.log"
 
+# The player leaves some page files under bare names in its working folder: build/, not the sources.
+root=$PWD
+cd build
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-  build/player/VT-90 &
+  player/VT-90 &
 else
-  /usr/bin/python3 tools/demo/headless.py build/player/VT-90 build/vt90-screenshot.png &
+  /usr/bin/python3 "$root/tools/demo/headless.py" player/VT-90 vt90-screenshot.png &
 fi
 # The player runs in the background so that a signal to this script reaches it at once.
 player=$!

@@ -106,7 +106,7 @@ def show(label, parts):
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build")
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 3
-    player = os.path.join(build, "player", "VT-90")
+    player = os.path.abspath(os.path.join(build, "player", "VT-90"))
     with demo.Demo(os.path.join(build, "demo-media")) as catalogue:
         results = [one_run(player, catalogue) for _ in range(runs)]
     times = [r[0] for r in results]
