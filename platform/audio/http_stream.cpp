@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <strings.h>
@@ -99,7 +100,9 @@ private:
         curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CurlStream::onProgress);
         curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
         curl_ = curl;
-        if (std::getenv("VT_CURL_VERBOSE")) curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+        // The whole conversation on stderr, for finding out why a station will not play.
+        if (std::getenv("VT_CURL_VERBOSE"))
+            curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
         curl_easy_perform(curl);
         curl_easy_cleanup(curl);
         curl_slist_free_all(headers);

@@ -63,3 +63,48 @@ INSTANTIATE_TEST_SUITE_P(Syntax, PreferencesRead, testing::ValuesIn(kReadCases),
 
 }  // namespace
 }  // namespace player
+
+#include <random>
+
+#include "player/shell/png_decode.h"
+#include "test_pictures.h"
+
+namespace player {
+namespace {
+
+// Arbitrary bytes: every read answers a value or the default, never more than the file holds.
+TEST(PreferencesRobustness, ArbitraryBytes) {
+    std::mt19937 random(1251);
+    const std::string alphabet = std::string("[]=; \t\r\n\xEF\xBB\xBFkKgG01File") + '\0';
+    for (int round = 0; round < 2000; ++round) {
+        std::string file;
+        const int length = static_cast<int>(random() % 200);
+        for (int i = 0; i < length; ++i)
+            file += alphabet[random() % alphabet.size()];
+        Preferences prefs = Preferences::parse(file);
+        for (const char* group : {"g", "G", "", "File"}) {
+            prefs.selectGroup(group);
+            for (const char* key : {"k", "K", "File0", ""}) {
+                const std::string value = prefs.read(key, "<none>");
+                EXPECT_TRUE(value == "<none>" || value.size() <= file.size());
+            }
+        }
+    }
+}
+
+// Damaged pictures decode to nothing or to a picture whose buffer matches its size.
+TEST(PngRobustness, DamagedBytes) {
+    const std::string good = test::encodePng(test::solidPicture(14, 14, 1, 2, 3));
+    std::mt19937 random(90);
+    for (int round = 0; round < 500; ++round) {
+        std::string bytes = good;
+        for (int flips = 1 + static_cast<int>(random() % 4); flips > 0; --flips)
+            bytes[random() % bytes.size()] = static_cast<char>(random());
+        if (auto picture = decodePng(bytes)) {
+            EXPECT_EQ(picture->rgba.size(), static_cast<size_t>(picture->width) * picture->height * 4);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace player
