@@ -19,7 +19,7 @@ sys.path.insert(0, os.path.join(SOURCE, "tools", "demo"))
 
 import demo  # noqa: E402
 import media  # noqa: E402
-from screen import Shot, geometry  # noqa: E402
+from screen import Shot, cursor_name, geometry  # noqa: E402
 from xvfb import Xvfb, wait_until  # noqa: E402
 
 PLAYER = os.path.join(BUILD, "player", "VT-90")
@@ -143,6 +143,17 @@ def main():
         check(wait_until(lambda: player.shot().region(1128, 3, 14, 14) != dark, 5), "the minimise button lights up")
         x.xdotool("mousemove", "--window", player.window, "600", "50")
         check(wait_until(lambda: player.shot().region(1128, 3, 14, 14) == dark, 5), "and goes dark again")
+
+        # The hand over the clickable controls and the volume slider, the arrow elsewhere.
+        def pointer_at(point):
+            x.xdotool("mousemove", "--window", player.window, str(point[0]), str(point[1]))
+            time.sleep(0.1)
+            x.xdotool("mousemove", "--window", player.window, str(point[0] + 1), str(point[1]))
+            time.sleep(0.3)
+            return cursor_name(x)
+        check(pointer_at(AUDIO_SEARCH) in ("pointer", "hand2"), "a hand over the search button")
+        check(pointer_at((190, 40)) in ("pointer", "hand2"), "a hand over the volume slider")
+        check(pointer_at((250, 15)) not in ("pointer", "hand2"), "the arrow over the plain band")
 
         # The top band drags the window (at a place where no control lies).
         x.xdotool("mousemove", "--window", player.window, "250", "15")
