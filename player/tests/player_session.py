@@ -152,6 +152,9 @@ def main():
             time.sleep(0.3)
             return cursor_name(x)
         check(pointer_at(AUDIO_SEARCH) in ("pointer", "hand2"), "a hand over the search button")
+        tip = lambda: [i for i in x.xdotool("search", "--onlyvisible", "--class", "VT-90").split()  # noqa: E731
+                       if i != player.window]
+        check(wait_until(lambda: len(tip()) == 1, 5), "resting there shows the button's tooltip")
         check(pointer_at((190, 40)) in ("pointer", "hand2"), "a hand over the volume slider")
         check(pointer_at((250, 15)) not in ("pointer", "hand2"), "the arrow over the plain band")
 
