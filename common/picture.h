@@ -2,6 +2,7 @@
 // A decoded picture: 8-bit RGBA, straight (not premultiplied) alpha, rows top to bottom,
 // no padding. The one picture type that decoders, drawing surfaces and windows exchange.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -11,7 +11,7 @@
 #include "platform/player_window/player_window.h"
 #include "player/art/embedded_art.h"
 #include "player/shell/event_loop.h"
-#include "player/shell/png_decode.h"
+#include "platform/image/png.h"
 #include "player/shell/startup.h"
 #include "player/shell/ui_adapters.h"
 #include "player/web/catalogue.h"
@@ -39,7 +39,7 @@ std::optional<common::Picture> loadPictureFile(const std::string& path) {
         return std::nullopt;
     if (auto jpeg = platform::image::decodeJpeg(*bytes))
         return jpeg;
-    return player::decodePng(*bytes);
+    return platform::image::decodePng(*bytes);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "player/shell/controls.h"
+#include "player/web/toolbox.h"
 
 namespace player {
 namespace {
@@ -67,16 +68,12 @@ std::string timeText(int seconds) {
 }
 
 std::string streamTitleOf(const std::string& meta) {
+    // The metadata's first 150 bytes, up to its zero byte, then the text between the first two
+    // apostrophes (the stream-title field's value in the usual form).
     std::string head = meta.substr(0, 150);
     if (size_t zero = head.find('\0'); zero != std::string::npos)
         head.resize(zero);
-    const size_t a = head.find('\'');
-    if (a == std::string::npos)
-        return {};
-    const size_t b = head.find('\'', a + 1);
-    if (b == std::string::npos)
-        return {};
-    return head.substr(a + 1, b - a - 1);
+    return web::textBetween(head, "'", "'");
 }
 
 std::string titleText(PlayerState& s, const std::optional<std::string>& meta) {

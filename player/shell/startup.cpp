@@ -6,7 +6,7 @@
 #include "player/shell/display.h"
 #include "player/shell/event_loop.h"
 #include "player/shell/playlist.h"
-#include "player/shell/png_decode.h"
+#include "platform/image/png.h"
 #include "player/shell/skin.h"
 
 namespace player {
@@ -56,7 +56,7 @@ bool startUp(Shell& shell, const StartupData& data, std::ostream& errors) {
         auto it = data.pictures.find(number);
         if (it == data.pictures.end())
             continue;
-        if (auto picture = decodePng(it->second))
+        if (auto picture = platform::image::decodePng(it->second))
             shell.images[number] = std::move(*picture);
     }
     if (data.loadPictureFile)

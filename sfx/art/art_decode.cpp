@@ -1,8 +1,6 @@
 #include "sfx/art/art_decode.h"
 
-#include <png.h>
-
-#include <cstring>
+#include <cstdint>
 
 namespace sfx::art {
 namespace {
@@ -39,24 +37,6 @@ common::Picture decodeBmp(std::string_view b) {
             px[2] = static_cast<uint8_t>(src[x * 3]);
             px[3] = 255;
         }
-    }
-    return p;
-}
-
-common::Picture decodePng(std::string_view bytes) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
-        return {};
-    image.format = PNG_FORMAT_RGBA;
-    common::Picture p;
-    p.width = static_cast<int>(image.width);
-    p.height = static_cast<int>(image.height);
-    p.rgba.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return {};
     }
     return p;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Decoding the pictures the programs carry: the builder's 24-bit BMP banner and the installer's
-// PNG wizard picture.
+// Decoding the builder's 24-bit BMP banner (the installer's PNG picture goes through
+// platform/image/png.h).
 
 #include <string_view>
 
@@ -10,8 +10,5 @@ namespace sfx::art {
 
 // An uncompressed 24-bit Windows bitmap; an empty picture for anything else.
 common::Picture decodeBmp(std::string_view bytes);
-
-// Any PNG libpng reads, as 8-bit RGBA; an empty picture when it is not one.
-common::Picture decodePng(std::string_view bytes);
 
 }  // namespace sfx::art

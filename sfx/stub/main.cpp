@@ -6,15 +6,15 @@
 #include <thread>
 
 #include "platform/native.h"
-#include "sfx/art/art_decode.h"
+#include "platform/image/png.h"
 #include "sfx/stub/wizard.h"
 #include "sfx/stub/wizard_texts.h"
 
 extern "C" const unsigned char wizard_picture_begin[], wizard_picture_end[];
 
 int main() {
-    const common::Picture picture = sfx::art::decodePng(std::string_view(
-        reinterpret_cast<const char*>(wizard_picture_begin), static_cast<size_t>(wizard_picture_end - wizard_picture_begin)));
+    const common::Picture picture = platform::image::decodePng(std::string_view(
+        reinterpret_cast<const char*>(wizard_picture_begin), static_cast<size_t>(wizard_picture_end - wizard_picture_begin))).value_or(common::Picture{});
 
     platform::WindowLayout layout;
     layout.caption = sfx::stub::kCaption;

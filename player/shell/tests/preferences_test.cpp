@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Syntax, PreferencesRead, testing::ValuesIn(kReadCases),
 
 #include <random>
 
-#include "player/shell/png_decode.h"
+#include "platform/image/png.h"
 #include "test_pictures.h"
 
 namespace player {
@@ -100,7 +100,7 @@ TEST(PngRobustness, DamagedBytes) {
         std::string bytes = good;
         for (int flips = 1 + static_cast<int>(random() % 4); flips > 0; --flips)
             bytes[random() % bytes.size()] = static_cast<char>(random());
-        if (auto picture = decodePng(bytes)) {
+        if (auto picture = platform::image::decodePng(bytes)) {
             EXPECT_EQ(picture->rgba.size(), static_cast<size_t>(picture->width) * picture->height * 4);
         }
     }

@@ -5,7 +5,7 @@
 #include "common/cp1251.h"
 #include "harness.h"
 #include "player/shell/controls.h"
-#include "player/shell/png_decode.h"
+#include "platform/image/png.h"
 
 namespace player::test {
 namespace {
@@ -158,14 +158,14 @@ TEST(StartUp, BrokenEmbeddedPictureLeavesItsControlsBare) {
 
 TEST(PngDecode, RoundTripAndRejects) {
     const common::Picture p = solidPicture(3, 2, 10, 20, 30, 40);
-    auto decoded = decodePng(encodePng(p));
+    auto decoded = platform::image::decodePng(encodePng(p));
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->width, 3);
     EXPECT_EQ(decoded->rgba, p.rgba);
-    EXPECT_FALSE(decodePng(""));
+    EXPECT_FALSE(platform::image::decodePng(""));
     std::string cut = encodePng(p);
     cut.resize(cut.size() / 2);
-    EXPECT_FALSE(decodePng(cut));
+    EXPECT_FALSE(platform::image::decodePng(cut));
 }
 
 }  // namespace

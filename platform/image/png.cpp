@@ -1,10 +1,10 @@
-#include "player/shell/png_decode.h"
+#include "platform/image/png.h"
 
 #include <png.h>
 
 #include <cstring>
 
-namespace player {
+namespace platform::image {
 
 std::optional<common::Picture> decodePng(std::string_view bytes) {
     png_image image;
@@ -13,7 +13,6 @@ std::optional<common::Picture> decodePng(std::string_view bytes) {
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
         return std::nullopt;
     image.format = PNG_FORMAT_RGBA;
-    // Pictures of the program's window are small; a header that claims more is not one of them.
     if (image.width == 0 || image.height == 0 || image.width > 16384 || image.height > 16384) {
         png_image_free(&image);
         return std::nullopt;
@@ -29,4 +28,4 @@ std::optional<common::Picture> decodePng(std::string_view bytes) {
     return picture;
 }
 
-}  // namespace player
+}  // namespace platform::image
