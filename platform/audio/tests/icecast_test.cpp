@@ -87,7 +87,9 @@ protected:
 };
 
 TEST_F(Icecast, PlaysTheMountWithItsChangingTitleUntilTheServerGoesAway) {
-    const std::string first = tone("first", 3.0, 20, "Song A");
+    // The first song lasts long enough for a listener that connects late on a loaded machine
+    // (the mount appears only once the source has connected) to still hear its title.
+    const std::string first = tone("first", 10.0, 20, "Song A");
     const std::string second = tone("second", 30.0, 40, "Song B");
     writeServerConfig();
     writeSourceConfig({first, second});
