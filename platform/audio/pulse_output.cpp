@@ -37,7 +37,7 @@ private:
 }  // namespace
 
 std::unique_ptr<Output> openPulseOutput() {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(kOutputRate), 2};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<uint32_t>(kOutputRate), 2};
     // A short target buffer (about 93 ms) keeps the level meter and the position close to what
     // is heard; the server's default holds two seconds.
     pa_buffer_attr attr{};
@@ -47,7 +47,7 @@ std::unique_ptr<Output> openPulseOutput() {
     attr.minreq = static_cast<uint32_t>(-1);
     attr.fragsize = static_cast<uint32_t>(-1);
     int err = 0;
-    pa_simple* pa = pa_simple_new(nullptr, "VT-90", PA_STREAM_PLAYBACK, nullptr, "playback", &spec,
+    pa_simple* pa = pa_simple_new(nullptr, "VT-90", PA_STREAM_PLAYBACK, nullptr, "playback", &format,
                                   nullptr, &attr, &err);
     if (!pa)
         return nullptr;

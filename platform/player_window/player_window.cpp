@@ -135,16 +135,16 @@ public:
         gtk_window_begin_move_drag(GTK_WINDOW(window_), 1, lastPressRoot_.x, lastPressRoot_.y, lastPressTime_);
     }
 
-    void createControl(const player::ControlSpec& spec) override {
+    void createControl(const player::ControlSpec& desc) override {
         if (!window_)
             return;
         auto control = std::make_unique<Control>();
-        control->number = spec.number;
-        control->kind = spec.kind;
-        control->parent = spec.parent;
-        control->rect = spec.rect;
+        control->number = desc.number;
+        control->kind = desc.kind;
+        control->parent = desc.parent;
+        control->rect = desc.rect;
         Control& c = *control;
-        switch (spec.kind) {
+        switch (desc.kind) {
         case ControlKind::Image: {
             c.widget = gtk_drawing_area_new();
             // The area paints on the window's surface and takes no events of its own: presses
@@ -159,16 +159,16 @@ public:
             gtk_label_set_xalign(GTK_LABEL(c.widget), 0);
             gtk_label_set_yalign(GTK_LABEL(c.widget), 0);
             gtk_label_set_max_width_chars(GTK_LABEL(c.widget), 1);
-            style(c.widget, spec.number, labelCss(spec.number));
-            gtk_label_set_text(GTK_LABEL(c.widget), cp1251ToUtf8(spec.text).c_str());
+            style(c.widget, desc.number, labelCss(desc.number));
+            gtk_label_set_text(GTK_LABEL(c.widget), cp1251ToUtf8(desc.text).c_str());
             break;
         }
         case ControlKind::Edit: {
             c.widget = gtk_entry_new();
             gtk_entry_set_has_frame(GTK_ENTRY(c.widget), FALSE);
             gtk_entry_set_width_chars(GTK_ENTRY(c.widget), 1);
-            style(c.widget, spec.number, editCss(spec.number, spec.textColour, spec.backColour));
-            gtk_entry_set_text(GTK_ENTRY(c.widget), cp1251ToUtf8(spec.text).c_str());
+            style(c.widget, desc.number, editCss(desc.number, desc.textColour, desc.backColour));
+            gtk_entry_set_text(GTK_ENTRY(c.widget), cp1251ToUtf8(desc.text).c_str());
             watchPointer(c.widget);
             break;
         }
@@ -184,7 +184,7 @@ public:
         }
         case ControlKind::DropDown: {
             c.widget = gtk_combo_box_text_new();
-            style(c.widget, spec.number, dropDownCss(spec.number, spec.textColour, spec.backColour));
+            style(c.widget, desc.number, dropDownCss(desc.number, desc.textColour, desc.backColour));
             adopt(c.widget);
             g_signal_connect(c.widget, "changed", G_CALLBACK(onDropDownChanged), &c);
             watchPointer(c.widget);
@@ -199,7 +199,7 @@ public:
             gtk_tree_view_set_enable_search(view, FALSE);
             gtk_tree_view_set_fixed_height_mode(view, FALSE);
             gtk_tree_selection_set_mode(gtk_tree_view_get_selection(view), GTK_SELECTION_SINGLE);
-            style(c.inner, spec.number, reportListCss(spec.number, spec.textColour, spec.backColour, spec.lineColour));
+            style(c.inner, desc.number, reportListCss(desc.number, desc.textColour, desc.backColour, desc.lineColour));
             c.widget = gtk_scrolled_window_new(nullptr, nullptr);
             gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(c.widget), GTK_SHADOW_IN);
             gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(c.widget), GTK_POLICY_AUTOMATIC,
@@ -213,16 +213,16 @@ public:
             break;
         }
         case ControlKind::Browser: {
-            c.widget = views_.create(spec.number == downloadViewNumber(spec));
-            views_.navigate(c.widget, spec.text);
+            c.widget = views_.create(desc.number == downloadViewNumber(desc));
+            views_.navigate(c.widget, desc.text);
             break;
         }
         }
         gtk_widget_set_size_request(c.widget, c.rect.w, c.rect.h);
         gtk_layout_put(GTK_LAYOUT(parentLayout(c.parent)), c.widget, c.rect.x, c.rect.y);
         updateVisibility(c);
-        order_.push_back(spec.number);
-        controls_[spec.number] = std::move(control);
+        order_.push_back(desc.number);
+        controls_[desc.number] = std::move(control);
     }
 
     void destroyControl(int number) override {
@@ -574,9 +574,9 @@ public:
     }
 
 private:
-    static int downloadViewNumber(const player::ControlSpec& spec) {
+    static int downloadViewNumber(const player::ControlSpec& desc) {
         // The zero-size view is the one that hands files over for saving.
-        return spec.rect.w == 0 && spec.rect.h == 0 ? spec.number : -1;
+        return desc.rect.w == 0 && desc.rect.h == 0 ? desc.number : -1;
     }
 
     Control* find(int number) {

@@ -89,7 +89,7 @@ public:
     // The system moves the window with the pointer until the left button is released.
     virtual void beginCaptionDrag() = 0;
 
-    virtual void createControl(const ControlSpec& spec) = 0;
+    virtual void createControl(const ControlSpec& desc) = 0;
     virtual void destroyControl(int control) = 0;
     virtual void setTooltip(int control, const std::string& text) = 0;
     // An image control takes the picture's size; it keeps that size when the picture is removed.

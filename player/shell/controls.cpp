@@ -7,9 +7,9 @@ namespace {
 
 ControlRow image(int number, Rect rect, int startImage = 0, std::string tooltip = {}) {
     ControlRow row;
-    row.spec.number = number;
-    row.spec.kind = ControlKind::Image;
-    row.spec.rect = rect;
+    row.desc.number = number;
+    row.desc.kind = ControlKind::Image;
+    row.desc.rect = rect;
     row.startImage = startImage;
     row.tooltip = std::move(tooltip);
     return row;
@@ -17,19 +17,19 @@ ControlRow image(int number, Rect rect, int startImage = 0, std::string tooltip 
 
 ControlRow control(int number, ControlKind kind, int parent, Rect rect, std::string text = {}) {
     ControlRow row;
-    row.spec.number = number;
-    row.spec.kind = kind;
-    row.spec.parent = parent;
-    row.spec.rect = rect;
-    row.spec.text = std::move(text);
+    row.desc.number = number;
+    row.desc.kind = kind;
+    row.desc.parent = parent;
+    row.desc.rect = rect;
+    row.desc.text = std::move(text);
     return row;
 }
 
 ControlRow coloured(ControlRow row, Rgb text, Rgb back, Rgb lines = {}) {
-    row.spec.hasColours = true;
-    row.spec.textColour = text;
-    row.spec.backColour = back;
-    row.spec.lineColour = lines;
+    row.desc.hasColours = true;
+    row.desc.textColour = text;
+    row.desc.backColour = back;
+    row.desc.lineColour = lines;
     return row;
 }
 

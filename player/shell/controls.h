@@ -79,7 +79,7 @@ inline constexpr int kWebAreaY = 110;
 // A row of the control table: how the control is made, which picture it shows at start
 // (0: none; image 36 is the picture loaded from file) and its tooltip.
 struct ControlRow {
-    ControlSpec spec;
+    ControlSpec desc;
     int startImage = 0;
     std::string tooltip;
 };

@@ -15,8 +15,8 @@ namespace {
 void createControls(Shell& shell) {
     const std::string programFolder = platform::folderPart(shell.system.executablePath());
     for (const ControlRow& row : mainWindowControls(shell.web.loginUrl(), programFolder)) {
-        const int number = row.spec.number;
-        shell.ui.createControl(row.spec);
+        const int number = row.desc.number;
+        shell.ui.createControl(row.desc);
         if (number == kHistoryList)
             fillHistory(shell);
         if (number == kMainList) {
@@ -75,7 +75,7 @@ bool startUp(Shell& shell, const StartupData& data, std::ostream& errors) {
     const auto controls = mainWindowControls("", "");
     for (int number : kTooltipOrder)
         for (const ControlRow& row : controls)
-            if (row.spec.number == number)
+            if (row.desc.number == number)
                 shell.ui.setTooltip(number, row.tooltip);
 
     shell.audio.init(-1, 44100);

@@ -26,7 +26,7 @@ common::Picture solid(int w, int h, int r, int g, int b) {
     return p;
 }
 
-ControlSpec spec(int number, ControlKind kind, int parent, Rect rect, std::string text = {}) {
+ControlSpec desc(int number, ControlKind kind, int parent, Rect rect, std::string text = {}) {
     ControlSpec s;
     s.number = number;
     s.kind = kind;
@@ -68,17 +68,17 @@ int main() {
     if (!ui->createMainWindow(x, 240, 1183, 91))
         return 1;
     ui->setBackground(solid(1183, 560, 30, 30, 30));
-    ui->createControl(spec(14, ControlKind::Image, 0, {953, 31, 24, 18}));
-    ui->createControl(spec(10, ControlKind::Image, 0, {63, 31, 33, 11}));
-    ui->createControl(spec(100, ControlKind::Image, 0, {372, 27, 0, 0}));
-    ui->createControl(spec(29, ControlKind::Container, 0, {30, 70, 100, 0}));
-    ui->createControl(coloured(spec(30, ControlKind::DropDown, 29, {0, 5, 250, 10}), {129, 129, 129}, {24, 24, 24}));
+    ui->createControl(desc(14, ControlKind::Image, 0, {953, 31, 24, 18}));
+    ui->createControl(desc(10, ControlKind::Image, 0, {63, 31, 33, 11}));
+    ui->createControl(desc(100, ControlKind::Image, 0, {372, 27, 0, 0}));
+    ui->createControl(desc(29, ControlKind::Container, 0, {30, 70, 100, 0}));
+    ui->createControl(coloured(desc(30, ControlKind::DropDown, 29, {0, 5, 250, 10}), {129, 129, 129}, {24, 24, 24}));
     for (const char* item : {"Depeche Mode", "Moby", "Enigma"})
         ui->dropDownAdd(30, item);
-    ui->createControl(coloured(spec(23, ControlKind::Edit, 0, {1020, 33, 120, 14}, "Depeche Mode Remix"),
+    ui->createControl(coloured(desc(23, ControlKind::Edit, 0, {1020, 33, 120, 14}, "Depeche Mode Remix"),
                                {137, 127, 98}, {51, 51, 51}));
-    ui->createControl(spec(24, ControlKind::Container, 0, {10, 100, 450, 395}));
-    ui->createControl(coloured(spec(12, ControlKind::ReportList, 24, {0, 0, 450, 395}), {112, 112, 112},
+    ui->createControl(desc(24, ControlKind::Container, 0, {10, 100, 450, 395}));
+    ui->createControl(coloured(desc(12, ControlKind::ReportList, 24, {0, 0, 450, 395}), {112, 112, 112},
                                {16, 16, 16}, {41, 41, 41}));
     ui->insertColumn(12, {0, "  Time", 50});
     ui->insertColumn(12, {0, "      Result", 370});

@@ -7,8 +7,8 @@ namespace player::test {
 Rect FakeUi::clientRect(int control) {
     FakeControl& c = controls.at(control);
     Rect r = c.rect;
-    if (c.spec.parent != 0) {
-        const Rect parent = clientRect(c.spec.parent);
+    if (c.desc.parent != 0) {
+        const Rect parent = clientRect(c.desc.parent);
         r.x += parent.x;
         r.y += parent.y;
     }
@@ -38,15 +38,15 @@ void FakeUi::setClientHeight(int height) {
     log.push_back("height " + std::to_string(height));
 }
 
-void FakeUi::createControl(const ControlSpec& spec) {
-    if (controls.count(spec.number) && !controls[spec.number].destroyed)
-        throw std::logic_error("control created twice: " + std::to_string(spec.number));
+void FakeUi::createControl(const ControlSpec& desc) {
+    if (controls.count(desc.number) && !controls[desc.number].destroyed)
+        throw std::logic_error("control created twice: " + std::to_string(desc.number));
     FakeControl c;
-    c.spec = spec;
-    c.rect = spec.rect;
-    c.text = spec.text;
-    controls[spec.number] = c;
-    creationOrder.push_back(spec.number);
+    c.desc = desc;
+    c.rect = desc.rect;
+    c.text = desc.text;
+    controls[desc.number] = c;
+    creationOrder.push_back(desc.number);
 }
 
 void FakeUi::destroyControl(int control) {
@@ -87,7 +87,7 @@ void FakeUi::setText(int control, const std::string& text) { at(control).text = 
 
 std::string FakeUi::text(int control) {
     FakeControl& c = at(control);
-    if (c.spec.kind == ControlKind::DropDown)
+    if (c.desc.kind == ControlKind::DropDown)
         return c.selection >= 0 && c.selection < static_cast<int>(c.items.size())
                    ? c.items[static_cast<size_t>(c.selection)]
                    : std::string();

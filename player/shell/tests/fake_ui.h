@@ -14,7 +14,7 @@
 namespace player::test {
 
 struct FakeControl {
-    ControlSpec spec;
+    ControlSpec desc;
     Rect rect;  // relative to its parent
     bool hasPicture = false;
     common::Picture picture;
@@ -82,7 +82,7 @@ public:
     void setClientHeight(int height) override;
     void beginCaptionDrag() override { log.push_back("drag"); }
 
-    void createControl(const ControlSpec& spec) override;
+    void createControl(const ControlSpec& desc) override;
     void destroyControl(int control) override;
     void setTooltip(int control, const std::string& text) override;
     void placePicture(int control, const common::Picture& picture) override;
