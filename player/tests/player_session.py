@@ -19,8 +19,8 @@ sys.path.insert(0, os.path.join(SOURCE, "tools", "demo"))
 
 import demo  # noqa: E402
 import media  # noqa: E402
-from screen import Shot, cursor_name, geometry  # noqa: E402
-from xvfb import Xvfb, wait_until  # noqa: E402
+from screen import Shot, cursor_name  # noqa: E402
+from xvfb import Xvfb, geometry, wait_until  # noqa: E402
 
 PLAYER = os.path.join(BUILD, "player", "VT-90")
 SCREEN_W = 1280

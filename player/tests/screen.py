@@ -1,35 +1,15 @@
-"""What the user sees of VT-90 under Xvfb: the window's geometry and the screen's pixels."""
+"""What the user sees of VT-90 under Xvfb: the screen's pixels and the pointer's shape."""
 
 import subprocess
 
-
-def geometry(x, window):
-    out = subprocess.run(["xwininfo", "-id", window], env=x.env(), capture_output=True, text=True).stdout
-    values = {}
-    for line in out.splitlines():
-        key, _, value = line.strip().partition(":")
-        values[key] = value.strip()
-    return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
-            int(values["Width"]), int(values["Height"]))
+from xvfb import screen_rgb
 
 
 class Shot:
     """The screen as packed RGB, read in client coordinates of a window at (left, top)."""
 
     def __init__(self, x, left=0, top=0):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=x.env(),
-                              capture_output=True, check=True, timeout=30).stdout
-        fields, at = [], 0
-        while len(fields) < 4:
-            while data[at:at + 1].isspace():
-                at += 1
-            end = at
-            while not data[end:end + 1].isspace():
-                end += 1
-            fields.append(data[at:end])
-            at = end
-        self.width = int(fields[1])
-        self.rgb = data[at + 1:]
+        self.width, self.rgb = screen_rgb(x)
         self.left, self.top = left, top
 
     def pixel(self, cx, cy):

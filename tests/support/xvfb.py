@@ -61,6 +61,33 @@ class Xvfb:
         subprocess.run(["import", "-window", window, path], env=self.env(), check=True, timeout=30)
 
 
+def geometry(x, window):
+    """A window's (left, top, width, height) on the screen, as xwininfo reports it."""
+    out = subprocess.run(["xwininfo", "-id", window], env=x.env(), capture_output=True, text=True).stdout
+    values = {}
+    for line in out.splitlines():
+        key, _, value = line.strip().partition(":")
+        values[key] = value.strip()
+    return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+            int(values["Width"]), int(values["Height"]))
+
+
+def screen_rgb(x):
+    """The whole screen as (width, bytes of packed RGB), read from a PPM dump."""
+    data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=x.env(),
+                          capture_output=True, check=True, timeout=30).stdout
+    fields, at = [], 0
+    while len(fields) < 4:  # P6, width, height, maximum value
+        while data[at:at + 1].isspace():
+            at += 1
+        end = at
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[at:end])
+        at = end
+    return int(fields[1]), data[at + 1:]
+
+
 def wait_until(predicate, timeout=10, step=0.05):
     deadline = time.time() + timeout
     while time.time() < deadline:

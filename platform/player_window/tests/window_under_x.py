@@ -7,7 +7,7 @@ import subprocess
 import sys
 import time
 
-from xvfb import Xvfb, wait_until
+from xvfb import Xvfb, geometry, screen_rgb, wait_until
 
 BUILD = os.environ["VT_BUILD_DIR"]
 PROBE = os.path.join(BUILD, "platform", "player_window", "player_window_probe")
@@ -18,33 +18,6 @@ def check(condition, what):
     print(("ok   " if condition else "FAIL ") + what)
     if not condition:
         failures.append(what)
-
-
-def geometry(x, window):
-    out = subprocess.run(["xwininfo", "-id", window], env=x.env(), capture_output=True, text=True).stdout
-    values = {}
-    for line in out.splitlines():
-        key, _, value = line.strip().partition(":")
-        values[key] = value.strip()
-    return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
-            int(values["Width"]), int(values["Height"]))
-
-
-def screen_pixels(x):
-    """The whole screen as (width, bytes) of packed RGB."""
-    data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=x.env(), capture_output=True,
-                          check=True, timeout=30).stdout
-    fields, at = [], 0
-    while len(fields) < 4:
-        while data[at:at + 1].isspace():
-            at += 1
-        end = at
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[at:end])
-        at = end
-    width = int(fields[1])
-    return width, data[at + 1:]
 
 
 def pixel(shot, px, py):
@@ -99,13 +72,13 @@ with Xvfb(1280, 1024) as x:
     probe.send("place 10 33 18 200 0 0")
     probe.send("place 100 10 29 0 200 0")
     time.sleep(0.3)
-    shot = screen_pixels(x)
+    shot = screen_rgb(x)
     check(pixel(shot, left + 63 + 32, top + 31 + 17) == (200, 0, 0), "picture 33 x 18 fills its grown control")
     check(pixel(shot, left + 63 + 33, top + 31 + 17) == (30, 30, 30), "and nothing beyond it")
     check(pixel(shot, left + 372 + 9, top + 27 + 28) == (0, 200, 0), "a 0 x 0 control shows once it has a picture")
     probe.send("remove 10")
     time.sleep(0.3)
-    shot = screen_pixels(x)
+    shot = screen_rgb(x)
     check(pixel(shot, left + 63 + 10, top + 31 + 10) == (30, 30, 30), "a removed picture lets the background show")
 
     # The window grows at its bottom edge; the list shows 14-pixel rows.
