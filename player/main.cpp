@@ -20,18 +20,7 @@
 namespace {
 
 // The browser views' cookies go into the store that page downloads send.
-void keepCookie(const platform::player_window::BrowserCookie& c) {
-    platform::net::Cookie cookie;
-    cookie.domain = c.domain;
-    cookie.includeSubdomains = c.includeSubdomains;
-    cookie.path = c.path;
-    cookie.secure = c.secure;
-    cookie.httpOnly = c.httpOnly;
-    cookie.expires = c.expires;
-    cookie.name = c.name;
-    cookie.value = c.value;
-    platform::net::processCookieStore().add(cookie);
-}
+void keepCookie(const platform::net::Cookie& cookie) { platform::net::processCookieStore().add(cookie); }
 
 std::optional<common::Picture> loadPictureFile(const std::string& path) {
     const auto bytes = platform::nativeFiles().readFile(path);

@@ -8,8 +8,8 @@
 namespace platform::player_window {
 namespace {
 
-BrowserCookie fromSoup(SoupCookie* cookie) {
-    BrowserCookie out;
+net::Cookie fromSoup(SoupCookie* cookie) {
+    net::Cookie out;
     std::string domain = soup_cookie_get_domain(cookie) ? soup_cookie_get_domain(cookie) : "";
     // A leading dot is how a cookie set with a Domain attribute reaches the sub-domains.
     if (!domain.empty() && domain[0] == '.') {
@@ -68,7 +68,7 @@ gboolean decidePolicy(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPoli
 
 }  // namespace
 
-BrowserViews::BrowserViews(std::function<void(const BrowserCookie&)> cookieSink)
+BrowserViews::BrowserViews(std::function<void(const net::Cookie&)> cookieSink)
     : cookieSink_(std::move(cookieSink)) {}
 
 GtkWidget* BrowserViews::create(bool downloadView) {

@@ -14,7 +14,7 @@ namespace platform::player_window {
 
 class BrowserViews {
 public:
-    explicit BrowserViews(std::function<void(const BrowserCookie&)> cookieSink);
+    explicit BrowserViews(std::function<void(const net::Cookie&)> cookieSink);
     // A new view; the first one made is the one the later ones share their web process with.
     // A download view saves everything it is sent to, through a save dialog.
     GtkWidget* create(bool downloadView);
@@ -25,7 +25,7 @@ private:
     static void onLoadChanged(GtkWidget* view, int event, BrowserViews* self);
     void shareCookies();
 
-    std::function<void(const BrowserCookie&)> cookieSink_;
+    std::function<void(const net::Cookie&)> cookieSink_;
     GtkWidget* first_ = nullptr;
 };
 
